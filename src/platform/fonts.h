@@ -1,0 +1,18 @@
+#pragma once
+
+// The two faces the layouts name are Windows faces. On Linux each is mapped onto
+// a free face from Debian's font packages, installed by tools/install-deps.
+
+#include "resources/screen_layout.h"
+
+#include <QFont>
+#include <QString>
+
+namespace tolvane {
+
+// The installed face that stands in for a layout's face name.
+QString installedFaceFor(std::string_view layoutFace);
+
+QFont fontFor(const FontSpec &spec);
+
+} // namespace tolvane

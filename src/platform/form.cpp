@@ -1,0 +1,289 @@
+#include "platform/form.h"
+
+#include "platform/colours.h"
+#include "platform/command_button.h"
+#include "platform/fonts.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/picture_box.h"
+#include "platform/text_box.h"
+#include "platform/timer.h"
+#include "platform/twips.h"
+#include "resources/picture_cache.h"
+
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace tolvane {
+
+namespace {
+
+QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// Window frames are only known once the desktop has framed a window; the
+// game's windows all have the same frame, so a window not yet shown is
+// measured with the frame of the last one that was.
+QMargins lastKnownFrame;
+
+// The client area: the window's back colour with its background picture drawn
+// once at the top-left corner, beneath every control.
+class ClientArea : public QWidget {
+public:
+    ClientArea(QWidget *parent, const QColor &back, const QPixmap &picture) : QWidget(parent), m_back(back), m_picture(picture)
+    {
+        setObjectName(QStringLiteral("clientArea"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), m_back);
+        if (!m_picture.isNull())
+            painter.drawPixmap(0, 0, m_picture);
+    }
+
+private:
+    QColor m_back;
+    QPixmap m_picture;
+};
+
+bool takesFocus(ControlKind kind)
+{
+    return kind == ControlKind::TextBox || kind == ControlKind::CommandButton || kind == ControlKind::PictureBox;
+}
+
+} // namespace
+
+Form::Form(const ScreenLayout &layout) : QWidget(nullptr), m_layout(layout)
+{
+    setObjectName(toQString(layout.name));
+    setWindowTitle(toQString(layout.caption));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(fontFor(windowFont));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    const QColor back = resolveColour(layout.backColour, palette().color(QPalette::Button), palette());
+    m_client = new ClientArea(this, back, pictures::get(layout.backgroundPicture));
+
+    buildMenuBar();
+    const int menuHeight = m_menuBar ? m_menuBar->height() : 0;
+    const int clientWidth = twipsToPixels(layout.clientWidth);
+    const int clientHeight = twipsToPixels(layout.clientHeight);
+    m_client->setGeometry(0, menuHeight, clientWidth, clientHeight);
+    setFixedSize(clientWidth, clientHeight + menuHeight);
+    // The design position; every window but the About box is centred by its
+    // load handler before it is first shown.
+    move(twipsToPixels(layout.clientLeft), twipsToPixels(layout.clientTop) - menuHeight);
+
+    buildControls();
+    buildTabOrder();
+}
+
+Form::~Form() = default;
+
+void Form::buildMenuBar()
+{
+    if (!m_layout.menu.present())
+        return;
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setObjectName(QStringLiteral("menuBar"));
+    m_menuBar->setNativeMenuBar(false);
+
+    QMenu *game = m_menuBar->addMenu(toQString(gameMenuCaption));
+    game->setObjectName(toQString(m_layout.menu.game));
+    QAction *quit = game->addAction(toQString(quitItemCaption));
+    quit->setObjectName(toQString(m_layout.menu.quit));
+    QAction *about = m_menuBar->addAction(toQString(aboutItemCaption));
+    about->setObjectName(toQString(m_layout.menu.about));
+
+    for (QAction *item : {quit, about}) {
+        const QString name = item->objectName();
+        connect(item, &QAction::triggered, this, [this, name] { raiseEvent(name, QStringLiteral("Click")); });
+    }
+    m_controls.emplace_back(game->objectName(), game);
+    m_controls.emplace_back(quit->objectName(), quit);
+    m_controls.emplace_back(about->objectName(), about);
+
+    const int width = twipsToPixels(m_layout.clientWidth);
+    const int height = m_menuBar->heightForWidth(width);
+    m_menuBar->setGeometry(0, 0, width, height > 0 ? height : m_menuBar->sizeHint().height());
+}
+
+void Form::buildControls()
+{
+    std::vector<QWidget *> widgets; // in layout order, for the stacking
+    for (const ControlLayout &c : m_layout.controls) {
+        const QString name = toQString(c.name);
+        QWidget *parent = m_client;
+        if (!c.container.empty()) {
+            auto *box = controlAs<PictureBox>(toQString(c.container));
+            Q_ASSERT_X(box, "Form", "a control's container must be a picture box laid out before it");
+            parent = box ? box->innerArea() : m_client;
+        }
+        const QRect rect = twipsToPixels(c.left, c.top, c.width, c.height);
+        QWidget *widget = nullptr;
+
+        switch (c.kind) {
+        case ControlKind::Timer: {
+            auto *timer = new Timer(c.interval, this);
+            timer->setObjectName(name);
+            connect(timer, &Timer::tick, this, [this, name] { raiseEvent(name, QStringLiteral("Timer")); });
+            m_timers.push_back(timer);
+            m_controls.emplace_back(name, timer);
+            continue;
+        }
+        case ControlKind::Label: {
+            auto *label = new Label(parent);
+            label->setCaption(toQString(c.caption));
+            QPalette pal = label->palette();
+            pal.setColor(QPalette::WindowText,
+                         resolveColour(c.foreColour, pal.color(QPalette::ButtonText), pal));
+            label->setPalette(pal);
+            widget = label;
+            break;
+        }
+        case ControlKind::TextBox:
+            widget = new TextBox(parent);
+            break;
+        case ControlKind::CommandButton: {
+            auto *button = new CommandButton(parent);
+            button->setText(toQString(c.caption));
+            connect(button, &CommandButton::clicked, this, [this, name] { raiseEvent(name, QStringLiteral("Click")); });
+            widget = button;
+            break;
+        }
+        case ControlKind::PictureBox: {
+            auto *box = new PictureBox(parent);
+            box->setPicture(pictures::get(c.picture));
+            widget = box;
+            break;
+        }
+        case ControlKind::Image: {
+            auto *image = new Image(parent);
+            image->setPicture(pictures::get(c.picture), c.stretch);
+            connect(image, &Image::clicked, this, [this, name] { raiseEvent(name, QStringLiteral("Click")); });
+            widget = image;
+            break;
+        }
+        }
+
+        widget->setObjectName(name);
+        if (c.kind != ControlKind::Image && c.kind != ControlKind::PictureBox)
+            widget->setFont(c.font == windowFont ? font() : fontFor(c.font));
+        if (c.kind == ControlKind::Image && !c.stretch && c.picture != PictureId::None) {
+            const PictureInfo &info = pictureInfo(c.picture);
+            widget->setGeometry(rect.x(), rect.y(), info.width, info.height);
+        } else {
+            widget->setGeometry(rect);
+        }
+        if (!c.visible)
+            widget->hide();
+        widgets.push_back(widget);
+        m_controls.emplace_back(name, widget);
+    }
+    // The first control of the list lies on top: raise from the back forwards.
+    for (auto it = widgets.rbegin(); it != widgets.rend(); ++it)
+        (*it)->raise();
+}
+
+void Form::buildTabOrder()
+{
+    std::vector<std::pair<int, QWidget *>> order;
+    for (const ControlLayout &c : m_layout.controls) {
+        if (takesFocus(c.kind))
+            order.emplace_back(c.tabIndex, static_cast<QWidget *>(control(toQString(c.name))));
+    }
+    std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &[index, widget] : order)
+        m_tabOrder.push_back(widget);
+    for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
+        QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+}
+
+QObject *Form::control(QStringView name) const
+{
+    for (const auto &[controlName, object] : m_controls) {
+        if (controlName.compare(name, Qt::CaseInsensitive) == 0)
+            return object;
+    }
+    return nullptr;
+}
+
+void Form::startTimers()
+{
+    for (Timer *timer : m_timers)
+        timer->start();
+}
+
+void Form::stopTimers()
+{
+    for (Timer *timer : m_timers)
+        timer->setEnabled(false);
+}
+
+QSize Form::outerSize() const
+{
+    QMargins frame = lastKnownFrame;
+    if (windowHandle() && isVisible() && !windowHandle()->frameMargins().isNull())
+        frame = windowHandle()->frameMargins();
+    return size().grownBy(frame);
+}
+
+void Form::focusFirstControl()
+{
+    for (QWidget *widget : m_tabOrder) {
+        if (widget->isVisibleTo(this) && widget->isEnabled()) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+void Form::showAndActivate()
+{
+    if (!m_focusPlaced) {
+        focusFirstControl();
+        m_focusPlaced = true;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::closeByProgram()
+{
+    m_closingByProgram = true;
+    stopTimers();
+    close();
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (!m_closingByProgram) {
+        stopTimers();
+        emit closedByUser();
+    }
+}
+
+void Form::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (windowHandle() && !windowHandle()->frameMargins().isNull())
+        lastKnownFrame = windowHandle()->frameMargins();
+}
+
+void Form::raiseEvent(const QString &control, const QString &event)
+{
+    if (m_sink)
+        m_sink(control, event);
+}
+
+} // namespace tolvane

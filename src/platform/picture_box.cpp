@@ -1,0 +1,28 @@
+#include "platform/picture_box.h"
+
+#include <QLabel>
+
+namespace tolvane {
+
+PictureBox::PictureBox(QWidget *parent) : QFrame(parent), m_inner(new QLabel(this))
+{
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setFocusPolicy(Qt::StrongFocus);
+    m_inner->setObjectName(QStringLiteral("innerArea"));
+    m_inner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_inner->setFocusPolicy(Qt::NoFocus);
+    m_inner->setAccessibleName(QStringLiteral("image"));
+}
+
+void PictureBox::setPicture(const QPixmap &picture) { m_inner->setPixmap(picture); }
+
+QWidget *PictureBox::innerArea() const { return m_inner; }
+
+void PictureBox::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    m_inner->setGeometry(borderWidth, borderWidth, qMax(0, width() - 2 * borderWidth),
+                         qMax(0, height() - 2 * borderWidth));
+}
+
+} // namespace tolvane

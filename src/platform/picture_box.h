@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QFrame>
+#include <QPixmap>
+
+class QLabel;
+
+namespace tolvane {
+
+// A framed, focusable box with a sunken border two pixels wide. Its picture is
+// drawn at natural size from the inner area's top-left corner and clipped to
+// that area, and the controls it holds are placed in the same inner area.
+class PictureBox : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr int borderWidth = 2;
+
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    void setPicture(const QPixmap &picture);
+    QWidget *innerArea() const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QLabel *m_inner = nullptr;
+};
+
+} // namespace tolvane

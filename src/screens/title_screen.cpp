@@ -1,0 +1,54 @@
+#include "screens/title_screen.h"
+
+#include "platform/label.h"
+#include "platform/picture_box.h"
+#include "platform/timer.h"
+#include "shell/moves.h"
+#include "shell/screen_registry.h"
+
+namespace tolvane {
+
+std::vector<Screen::Handler> TitleScreen::handlers()
+{
+    return {
+        {QStringLiteral("form_load"), [this] { form_load(); }},
+        {QStringLiteral("tmrtimer_Timer"), [this] { tmrtimer_Timer(); }},
+        {QStringLiteral("Timer1_Timer"), [this] { Timer1_Timer(); }},
+        {QStringLiteral("jouer_Click"), [this] { jouer_Click(); }},
+        {QStringLiteral("quitter_Click"), [this] { quitter_Click(); }},
+        {QStringLiteral("apropos_Click"), [this] { apropos_Click(); }},
+    };
+}
+
+void TitleScreen::form_load()
+{
+    centre();
+    label("intro").setVisible(true);
+    label("intro").setCaption(QStringLiteral("Jouons tout de suite..."));
+    label("introsuite").setCaption(QStringLiteral("AU TOLVANE VIRAIL !!!"));
+}
+
+void TitleScreen::tmrtimer_Timer()
+{
+    // A control's own Visible flag, whether or not its window is on view.
+    if (pictureBox("MARZELLEQUESTION").isHidden())
+        label("introsuite").setVisible(true);
+}
+
+void TitleScreen::Timer1_Timer()
+{
+    moveOn(screens(), ScreenId::TOLVANE1, ScreenId::TOLVANE2);
+    timer("Timer1").setEnabled(false);
+}
+
+void TitleScreen::jouer_Click() { moveOn(screens(), ScreenId::TOLVANE1, ScreenId::TOLVANE2); }
+
+void TitleScreen::quitter_Click() { screens().end(); }
+
+void TitleScreen::apropos_Click()
+{
+    centre();
+    showAboutBox(screens());
+}
+
+} // namespace tolvane

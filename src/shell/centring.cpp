@@ -1,0 +1,33 @@
+#include "shell/centring.h"
+
+#include "platform/runtime_error.h"
+
+#include <cfenv>
+#include <cmath>
+
+// Built with -frounding-math, so that the compiler keeps the arithmetic
+// between clearing and testing the status flags where it is written.
+
+namespace tolvane {
+
+float centredOrigin(float displayExtent, float windowExtent)
+{
+    std::feclearexcept(FE_ALL_EXCEPT);
+    volatile double display = displayExtent;
+    volatile double window = windowExtent;
+    // Loading a value that is not a finite number is an invalid operation.
+    if (!std::isfinite(display) || !std::isfinite(window))
+        std::feraiseexcept(FE_INVALID);
+    volatile double origin = display / 2.0 - window / 2.0;
+    if (std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW))
+        throw RuntimeError::floatingPoint();
+    return static_cast<float>(origin);
+}
+
+void centre(Placeable &window, float displayWidth, float displayHeight)
+{
+    window.setLeft(centredOrigin(displayWidth, window.width()));
+    window.setTop(centredOrigin(displayHeight, window.height()));
+}
+
+} // namespace tolvane

@@ -1,0 +1,25 @@
+#include "shell/moves.h"
+
+#include "platform/text_box.h"
+#include "shell/quiz_script.h"
+#include "shell/screen_registry.h"
+
+namespace tolvane {
+
+void answerAndMove(ScreenRegistry &screens, const QuizStep &step)
+{
+    Screen &question = screens.get(step.questionScreen);
+    const QString typed = question.textBox(step.answerBox).text();
+    const bool matched = answersMatch(typed, QString::fromUtf8(step.acceptedAnswer.data(), qsizetype(step.acceptedAnswer.size())));
+    moveOn(screens, step.questionScreen, matched ? step.match.screen : step.miss.screen);
+}
+
+void moveOn(ScreenRegistry &screens, ScreenId from, ScreenId to)
+{
+    screens.get(from).hide();
+    screens.get(to).show();
+}
+
+void showAboutBox(ScreenRegistry &screens) { screens.get(ScreenId::frmapropos).show(); }
+
+} // namespace tolvane

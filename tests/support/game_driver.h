@@ -1,0 +1,82 @@
+#pragma once
+
+// Plays the real game in a test, the way a player would: through its widgets,
+// with the ending watched instead of ending the test program.
+
+#include "platform/form.h"
+#include "platform/runtime_error.h"
+#include "shell/screen_registry.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QInputDialog;
+
+namespace tolvane::testing {
+
+// Types text key by key into a widget, any Unicode included.
+void typeText(QWidget *widget, const QString &text);
+
+class GameDriver : public QObject {
+    Q_OBJECT
+public:
+    // `timeScale` shortens every timer of the game (1.0: real time).
+    explicit GameDriver(double timeScale = 1.0);
+    ~GameDriver() override;
+
+    ScreenRegistry &screens() { return *m_screens; }
+    void start() { m_screens->start(); }
+
+    Screen *screen(ScreenId id) const { return m_screens->find(id); }
+    Form *form(ScreenId id) const;
+    bool isLoaded(ScreenId id) const;
+    bool isVisible(ScreenId id) const;
+    std::vector<ScreenId> loadedScreens() const;
+
+    template <class T> T *control(ScreenId id, const char *name) const
+    {
+        Form *f = form(id);
+        return f ? f->controlAs<T>(QString::fromUtf8(name)) : nullptr;
+    }
+
+    // Answers the next name prompts: types `name`, then presses OK, or Cancel.
+    void answerPrompt(const QString &name, bool ok = true);
+    int promptsOpened() const { return m_promptsOpened; }
+    int promptsOpenAtOnce() const { return m_maxPromptsOpen; }
+
+    // Waits until the screen is on view; false after `timeoutMs`.
+    bool waitUntilVisible(ScreenId id, int timeoutMs = 8000);
+    // A click on a button, as a player's mouse does.
+    void click(ScreenId id, const char *button);
+    // A click into a text box, then the text typed key by key.
+    void type(ScreenId id, const char *box, const QString &text);
+
+    bool hasEnded() const { return m_screens->hasEnded(); }
+    std::optional<int> exitStatus() const { return m_exitStatus; }
+    const std::vector<int> &errorNumbers() const { return m_errors; }
+
+    // Plays the five questions from TOLVANE2 with these answers, pressing each
+    // verdict's button; returns the verdict texts seen, in order.
+    QStringList playQuestions(const QStringList &answers);
+
+private:
+    void pollPrompt();
+
+    std::unique_ptr<ScreenRegistry> m_screens;
+    std::optional<int> m_exitStatus;
+    std::vector<int> m_errors;
+    QTimer m_promptPoll;
+    QString m_promptName;
+    bool m_promptOk = true;
+    bool m_promptArmed = false;
+    QInputDialog *m_lastPrompt = nullptr;
+    int m_promptsOpened = 0;
+    int m_maxPromptsOpen = 0;
+};
+
+} // namespace tolvane::testing
