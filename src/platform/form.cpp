@@ -180,6 +180,8 @@ void Form::buildControls()
         if (c.kind == ControlKind::Image && !c.stretch && c.picture != PictureId::None) {
             const PictureInfo &info = pictureInfo(c.picture);
             widget->setGeometry(rect.x(), rect.y(), info.width, info.height);
+        } else if (auto *box = qobject_cast<PictureBox *>(widget)) {
+            box->place(rect);
         } else {
             widget->setGeometry(rect);
         }

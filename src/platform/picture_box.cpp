@@ -18,9 +18,20 @@ void PictureBox::setPicture(const QPixmap &picture) { m_inner->setPixmap(picture
 
 QWidget *PictureBox::innerArea() const { return m_inner; }
 
+void PictureBox::place(const QRect &geometry)
+{
+    setGeometry(geometry);
+    placeInnerArea();
+}
+
 void PictureBox::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
+    placeInnerArea();
+}
+
+void PictureBox::placeInnerArea()
+{
     m_inner->setGeometry(borderWidth, borderWidth, qMax(0, width() - 2 * borderWidth),
                          qMax(0, height() - 2 * borderWidth));
 }

@@ -18,12 +18,16 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     void setPicture(const QPixmap &picture);
+    // Places the box and its inner area at once, before the box is ever shown.
+    void place(const QRect &geometry);
     QWidget *innerArea() const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void placeInnerArea();
+
     QLabel *m_inner = nullptr;
 };
 
