@@ -18,6 +18,11 @@ QFont fontFor(const FontSpec &spec)
     font.setWeight(static_cast<QFont::Weight>(spec.weight));
     font.setItalic(false);
     font.setStyleStrategy(QFont::PreferAntialias);
+    // The old dialog face sets its letters a little closer than Liberation
+    // Sans; the labels were sized for it, so that " P'TIT CON VAS !!!" fits
+    // on one line of its verdict label.
+    if (spec.face == sansFace)
+        font.setLetterSpacing(QFont::PercentageSpacing, 96);
     return font;
 }
 

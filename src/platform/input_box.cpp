@@ -5,6 +5,8 @@
 #include <QInputDialog>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace tolvane::inputBox {
 
 namespace {
@@ -21,6 +23,8 @@ QString ask(const QString &prompt, const QString &title)
     box.setTextValue(QString());
     box.setWindowModality(Qt::ApplicationModal);
     box.adjustSize();
+    // Wide enough for its title to be read whole in the frame.
+    box.resize(std::max(box.width(), 400), box.height());
 
     // Centred across the display, its top a third of the way down.
     const QRect screen = display::geometry();

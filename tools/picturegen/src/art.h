@@ -68,7 +68,4 @@ enum class LogoStyle {
 // running down through them), laid out to fill `box`.
 void paintTitleArt(QPainter &painter, const QRectF &box, LogoStyle style);
 
-// The title art as one filled outline, for halos and masks.
-QPainterPath titleArtShape(const QRectF &box);
-
 } // namespace picturegen

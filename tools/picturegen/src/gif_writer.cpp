@@ -1,6 +1,6 @@
 #include "gif_writer.h"
 
-#include <array>
+#include <algorithm>
 #include <stdexcept>
 
 namespace picturegen {

@@ -2,8 +2,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <stdexcept>
-#include <vector>
 
 #include <jpeglib.h>
 

@@ -135,7 +135,7 @@ QImage drawSplat()
         const double a = 2 * kPi * (i + rng.range(-0.3, 0.3)) / kDashes;
         const double edge = reach(a);
         const double length = rng.range(38, 95);
-        const double outer = edge * rng.range(0.93, 1.0) - 12;
+        const double outer = edge * rng.range(0.95, 1.0) - 4;
         const double w = rng.range(20, 40);
         paintStroke(p, rng, brushStroke(a, outer - length, outer, w, w * 0.85, rng.range(-0.02, 0.02)), false);
     }

@@ -230,8 +230,6 @@ void paintGlow(QPainter &painter, const TitleLayout &t, const QRectF &box, QColo
 
 } // namespace
 
-QPainterPath titleArtShape(const QRectF &box) { return unite(layoutTitle(box)); }
-
 void paintTitleArt(QPainter &painter, const QRectF &box, LogoStyle style)
 {
     const TitleLayout t = layoutTitle(box);
@@ -263,7 +261,7 @@ QImage drawLogo()
         const QColor base(12, 122, 150), ray(58, 168, 192);
         for (int i = 0; i < kRays; ++i) {
             const double a = double(i) / kRays;
-            const double half = 0.30 / kRays;
+            const double half = 0.19 / kRays;
             rays.setColorAt(a, base);
             rays.setColorAt(a + half * 0.4, ray);
             rays.setColorAt(a + half * 1.6, ray);
@@ -274,8 +272,8 @@ QImage drawLogo()
 
         // Bright heart behind the rings, darker corners.
         QRadialGradient light(hub, 70);
-        light.setColorAt(0.0, QColor(120, 220, 236, 150));
-        light.setColorAt(0.35, QColor(40, 160, 190, 40));
+        light.setColorAt(0.0, QColor(120, 220, 236, 110));
+        light.setColorAt(0.35, QColor(40, 160, 190, 20));
         light.setColorAt(0.7, QColor(0, 0, 0, 0));
         light.setColorAt(1.0, QColor(0, 40, 60, 110));
         p.fillRect(frame, QBrush(light));
