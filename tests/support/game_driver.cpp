@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -79,10 +80,11 @@ std::vector<ScreenId> GameDriver::loadedScreens() const
     return loaded;
 }
 
-void GameDriver::answerPrompt(const QString &name, bool ok)
+void GameDriver::answerPrompt(const QString &name, bool ok, int afterMs)
 {
     m_promptName = name;
     m_promptOk = ok;
+    m_promptDelay = afterMs;
     m_promptArmed = true;
 }
 
@@ -103,8 +105,9 @@ void GameDriver::pollPrompt()
     if (box != m_lastPrompt) {
         m_lastPrompt = box;
         ++m_promptsOpened;
+        m_promptSeen.start();
     }
-    if (!m_promptArmed)
+    if (!m_promptArmed || m_promptSeen.elapsed() < m_promptDelay)
         return;
     m_promptArmed = false;
     auto *edit = box->findChild<QLineEdit *>();
@@ -114,6 +117,34 @@ void GameDriver::pollPrompt()
     QPushButton *button = buttons ? buttons->button(m_promptOk ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel) : nullptr;
     if (button)
         QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void GameDriver::show(ScreenId id)
+{
+    m_screens->guard([&] { m_screens->get(id).show(); });
+}
+
+void GameDriver::openAboutBox(ScreenId from)
+{
+    Form *window = form(from);
+    QVERIFY(window);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_A, Qt::AltModifier);
+    QVERIFY(waitUntilVisible(ScreenId::frmapropos));
+}
+
+void GameDriver::quitWithTheMenu(ScreenId from)
+{
+    Form *window = form(from);
+    QVERIFY(window);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_J, Qt::AltModifier);
+    QMenu *menu = window->findChild<QMenu *>(layoutOf(from).menu.game.data());
+    QVERIFY(menu);
+    QTRY_VERIFY(menu->isVisible());
+    QTest::keyClick(menu, Qt::Key_Q);
 }
 
 bool GameDriver::waitUntilVisible(ScreenId id, int timeoutMs)

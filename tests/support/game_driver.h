@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <memory>
@@ -44,10 +45,17 @@ public:
         return f ? f->controlAs<T>(QString::fromUtf8(name)) : nullptr;
     }
 
-    // Answers the next name prompts: types `name`, then presses OK, or Cancel.
-    void answerPrompt(const QString &name, bool ok = true);
+    // Answers the next name prompt, `afterMs` after it opens: types `name`,
+    // then presses OK, or Cancel.
+    void answerPrompt(const QString &name, bool ok = true, int afterMs = 0);
     int promptsOpened() const { return m_promptsOpened; }
     int promptsOpenAtOnce() const { return m_maxPromptsOpen; }
+
+    // Shows a screen as a handler would, e.g. to start a test on it.
+    void show(ScreenId id);
+    // The player's keys on a screen's window: Alt+A, then Alt+J followed by Q.
+    void openAboutBox(ScreenId from);
+    void quitWithTheMenu(ScreenId from);
 
     // Waits until the screen is on view; false after `timeoutMs`.
     bool waitUntilVisible(ScreenId id, int timeoutMs = 8000);
@@ -74,6 +82,8 @@ private:
     QString m_promptName;
     bool m_promptOk = true;
     bool m_promptArmed = false;
+    int m_promptDelay = 0;
+    QElapsedTimer m_promptSeen;
     QInputDialog *m_lastPrompt = nullptr;
     int m_promptsOpened = 0;
     int m_maxPromptsOpen = 0;
