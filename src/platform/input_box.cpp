@@ -24,7 +24,7 @@ QString ask(const QString &prompt, const QString &title)
     box.setWindowModality(Qt::ApplicationModal);
     box.adjustSize();
     // Wide enough for its title to be read whole in the frame.
-    box.resize(std::max(box.width(), 400), box.height());
+    box.setFixedSize(std::max(box.width(), 400), box.height());
 
     // Centred across the display, its top a third of the way down.
     const QRect screen = display::geometry();
