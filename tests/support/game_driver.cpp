@@ -39,7 +39,8 @@ GameDriver::GameDriver(double timeScale) : m_screens(std::make_unique<ScreenRegi
     Timer::setTimeScaleForTests(timeScale);
     m_screens->setExitHook([this](int status) { m_exitStatus = status; });
     m_screens->setErrorBox([this](const RuntimeError &error) { m_errors.push_back(error.number()); });
-    m_promptPoll.setInterval(5);
+    m_promptPoll.setInterval(2);
+    m_promptPoll.setTimerType(Qt::PreciseTimer);
     connect(&m_promptPoll, &QTimer::timeout, this, &GameDriver::pollPrompt);
     m_promptPoll.start();
 }
@@ -50,6 +51,12 @@ GameDriver::~GameDriver()
     Timer::setTimeScaleForTests(1.0);
     // Let the deferred deletions of the windows run before the next test.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void GameDriver::start()
+{
+    m_clock.start();
+    m_screens->start();
 }
 
 Form *GameDriver::form(ScreenId id) const
@@ -106,6 +113,8 @@ void GameDriver::pollPrompt()
         m_lastPrompt = box;
         ++m_promptsOpened;
         m_promptSeen.start();
+        if (m_promptOpenedAt < 0 && m_clock.isValid())
+            m_promptOpenedAt = m_clock.elapsed();
     }
     if (!m_promptArmed || m_promptSeen.elapsed() < m_promptDelay)
         return;

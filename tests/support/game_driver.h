@@ -31,7 +31,11 @@ public:
     ~GameDriver() override;
 
     ScreenRegistry &screens() { return *m_screens; }
-    void start() { m_screens->start(); }
+    void start();
+    // Milliseconds since start().
+    qint64 elapsed() const { return m_clock.elapsed(); }
+    // When the first name prompt opened, in milliseconds since start(); -1 if none did.
+    qint64 promptOpenedAt() const { return m_promptOpenedAt; }
 
     Screen *screen(ScreenId id) const { return m_screens->find(id); }
     Form *form(ScreenId id) const;
@@ -83,6 +87,8 @@ private:
     bool m_promptOk = true;
     bool m_promptArmed = false;
     int m_promptDelay = 0;
+    QElapsedTimer m_clock;
+    qint64 m_promptOpenedAt = -1;
     QElapsedTimer m_promptSeen;
     QInputDialog *m_lastPrompt = nullptr;
     int m_promptsOpened = 0;
