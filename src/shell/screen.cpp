@@ -134,6 +134,8 @@ void Screen::dispatch(const QString &control, const QString &event)
     const QString bound = control + QLatin1Char('_') + event;
     for (const Handler &handler : m_handlers) {
         if (handler.name.compare(bound, Qt::CaseInsensitive) == 0) {
+            if (event == QLatin1String("Load"))
+                ++m_loadHandlerRuns;
             handler.run();
             return;
         }

@@ -44,6 +44,8 @@ public:
     bool isLoaded() const { return m_state != State::Created; }
     bool isVisible() const;
     int loadCount() const { return m_loads; }
+    // How often the load handler ran: once per load, never more.
+    int loadHandlerRuns() const { return m_loadHandlerRuns; }
 
     // The operations handlers use.
     void show();
@@ -101,6 +103,7 @@ private:
     std::vector<Handler> m_handlers;
     bool m_handlersBound = false;
     int m_loads = 0;
+    int m_loadHandlerRuns = 0;
     float m_left = 0.0f;
     float m_top = 0.0f;
 };
