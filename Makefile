@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build play test pictures clean
+.PHONY: all deps build play test pictures icons shots clean
 
 all: build
 
@@ -26,6 +26,16 @@ pictures: deps
 	cmake -S tools/picturegen -B $(BUILD)/picturegen -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD)/picturegen -j $(JOBS)
 	$(BUILD)/picturegen/picturegen src/resources/pictures
+
+# Draws the program icon again into src/resources/app.
+icons: deps
+	cmake -S tools/icongen -B $(BUILD)/icongen -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD)/icongen -j $(JOBS)
+	$(BUILD)/icongen/icongen src/resources/app
+
+# Pictures of every window, in build/shots, as a desktop shows them.
+shots: build
+	tools/take-screenshots
 
 clean:
 	rm -rf $(BUILD)

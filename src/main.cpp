@@ -1,4 +1,5 @@
 #include "platform/startup.h"
+#include "resources/program_icon.h"
 #include "screens/screen_factory.h"
 #include "shell/game.h"
 
@@ -11,5 +12,6 @@ int main(int argc, char *argv[])
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
     tolvane::installFrenchTranslations(app);
+    tolvane::installProgramIdentity(app);
     return tolvane::playGame(app, tolvane::makeScreen);
 }

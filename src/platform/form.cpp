@@ -11,6 +11,8 @@
 #include "platform/twips.h"
 #include "resources/picture_cache.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -53,6 +55,16 @@ private:
     QPixmap m_picture;
 };
 
+QString describe(PictureId id) { return id == PictureId::None ? QString() : toQString(pictureInfo(id).description); }
+
+// Assistive technology sees each game window as a window with its caption.
+QAccessibleInterface *accessibleForm(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("tolvane::Form") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 bool takesFocus(ControlKind kind)
 {
     return kind == ControlKind::TextBox || kind == ControlKind::CommandButton || kind == ControlKind::PictureBox;
@@ -62,6 +74,8 @@ bool takesFocus(ControlKind kind)
 
 Form::Form(const ScreenLayout &layout) : QWidget(nullptr), m_layout(layout)
 {
+    static const bool accessibleFactoryInstalled = (QAccessible::installFactory(accessibleForm), true);
+    Q_UNUSED(accessibleFactoryInstalled);
     setObjectName(toQString(layout.name));
     setWindowTitle(toQString(layout.caption));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -161,13 +175,13 @@ void Form::buildControls()
         }
         case ControlKind::PictureBox: {
             auto *box = new PictureBox(parent);
-            box->setPicture(pictures::get(c.picture));
+            box->setPicture(pictures::get(c.picture), describe(c.picture));
             widget = box;
             break;
         }
         case ControlKind::Image: {
             auto *image = new Image(parent);
-            image->setPicture(pictures::get(c.picture), c.stretch);
+            image->setPicture(pictures::get(c.picture), c.stretch, describe(c.picture));
             connect(image, &Image::clicked, this, [this, name] { raiseEvent(name, QStringLiteral("Click")); });
             widget = image;
             break;

@@ -10,10 +10,11 @@ Image::Image(QWidget *parent) : QLabel(parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void Image::setPicture(const QPixmap &picture, bool stretch)
+void Image::setPicture(const QPixmap &picture, bool stretch, const QString &description)
 {
     setScaledContents(stretch);
     setPixmap(picture);
+    setAccessibleName(description);
 }
 
 void Image::mousePressEvent(QMouseEvent *event)

@@ -11,7 +11,8 @@ class Image : public QLabel {
 public:
     explicit Image(QWidget *parent = nullptr);
 
-    void setPicture(const QPixmap &picture, bool stretch);
+    // The picture, how it is drawn, and what a screen reader says of it.
+    void setPicture(const QPixmap &picture, bool stretch, const QString &description);
 
 signals:
     void clicked();

@@ -11,10 +11,14 @@ PictureBox::PictureBox(QWidget *parent) : QFrame(parent), m_inner(new QLabel(thi
     m_inner->setObjectName(QStringLiteral("innerArea"));
     m_inner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_inner->setFocusPolicy(Qt::NoFocus);
-    m_inner->setAccessibleName(QStringLiteral("image"));
 }
 
-void PictureBox::setPicture(const QPixmap &picture) { m_inner->setPixmap(picture); }
+void PictureBox::setPicture(const QPixmap &picture, const QString &description)
+{
+    m_inner->setPixmap(picture);
+    m_inner->setAccessibleName(description);
+    setAccessibleName(description);
+}
 
 QWidget *PictureBox::innerArea() const { return m_inner; }
 

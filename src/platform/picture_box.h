@@ -17,7 +17,8 @@ public:
 
     explicit PictureBox(QWidget *parent = nullptr);
 
-    void setPicture(const QPixmap &picture);
+    // The picture, and what a screen reader says of it.
+    void setPicture(const QPixmap &picture, const QString &description);
     // Places the box and its inner area at once, before the box is ever shown.
     void place(const QRect &geometry);
     QWidget *innerArea() const;

@@ -16,17 +16,20 @@ struct PictureInfo {
     std::string_view resource; // path inside the program's embedded resources
     int width;                 // pixels
     int height;
+    std::string_view description; // what a screen reader says of it, UTF-8
 };
 
 inline constexpr std::array<PictureInfo, pictureCount> pictureInventory{{
-    {PictureId::backdrop, "backdrop", ":/pictures/backdrop.jpg", 1600, 900},
-    {PictureId::logo, "logo", ":/pictures/logo.gif", 95, 118},
-    {PictureId::hostcard, "hostcard", ":/pictures/hostcard.jpg", 118, 158},
-    {PictureId::hostwrong, "hostwrong", ":/pictures/hostwrong.jpg", 150, 200},
-    {PictureId::hostcorrect, "hostcorrect", ":/pictures/hostcorrect.jpg", 150, 217},
-    {PictureId::hostfarewell, "hostfarewell", ":/pictures/hostfarewell.jpg", 150, 217},
-    {PictureId::splat, "splat", ":/pictures/splat.jpg", 2267, 1417},
-    {PictureId::blankdot, "blankdot", ":/pictures/blankdot.gif", 1, 1},
+    {PictureId::backdrop, "backdrop", ":/pictures/backdrop.jpg", 1600, 900,
+     "Fond bleu nuit au grand logo LE TOLVANE VIRAIL"},
+    {PictureId::logo, "logo", ":/pictures/logo.gif", 95, 118, "Logo LE TOLVANE VIRAIL"},
+    {PictureId::hostcard, "hostcard", ":/pictures/hostcard.jpg", 118, 158, "Marzelle, tout sourire, avec son nom"},
+    {PictureId::hostwrong, "hostwrong", ":/pictures/hostwrong.jpg", 150, 200, "Marzelle, moqueuse"},
+    {PictureId::hostcorrect, "hostcorrect", ":/pictures/hostcorrect.jpg", 150, 217, "Marzelle, vexée"},
+    {PictureId::hostfarewell, "hostfarewell", ":/pictures/hostfarewell.jpg", 150, 217,
+     "Marzelle fait au revoir de la main"},
+    {PictureId::splat, "splat", ":/pictures/splat.jpg", 2267, 1417, "Grande éclaboussure rouge"},
+    {PictureId::blankdot, "blankdot", ":/pictures/blankdot.gif", 1, 1, ""},
 }};
 
 constexpr const PictureInfo &pictureInfo(PictureId id) { return pictureInventory[static_cast<std::size_t>(id) - 1]; }

@@ -9,6 +9,7 @@
 #include "platform/form.h"
 #include "platform/startup.h"
 #include "platform/timer.h"
+#include "resources/program_icon.h"
 #include "screens/screen_factory.h"
 #include "shell/screen_registry.h"
 
@@ -61,6 +62,7 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     installFrenchTranslations(app);
+    installProgramIdentity(app);
     app.setQuitOnLastWindowClosed(false);
     QDir().mkpath(outDir);
 

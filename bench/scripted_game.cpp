@@ -1,0 +1,227 @@
+#include "scripted_game.h"
+
+#include "platform/form.h"
+#include "platform/runtime_error.h"
+#include "platform/text_box.h"
+#include "resources/screen_layout.h"
+#include "screens/screen_factory.h"
+#include "shell/quiz_script.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QEventLoop>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace tolvane::bench {
+
+namespace {
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+} // namespace
+
+std::string moveLabel(const Move &move)
+{
+    std::string label = move.kind == MoveKind::Answer ? "answer " : (move.step == 5 ? "Fin    " : "Suite  ");
+    label += std::to_string(move.step);
+    label += " -> ";
+    label += std::string(nameOf(move.to));
+    return label;
+}
+
+ScriptedGame::ScriptedGame(WatchedApplication &app, QString playerName)
+    : m_app(app), m_playerName(std::move(playerName)), m_screens(std::make_unique<ScreenRegistry>(makeScreen))
+{
+    m_screens->setExitHook([this](int) { m_ended = true; });
+    m_screens->setErrorBox([this](const RuntimeError &error) {
+        fail(QStringLiteral("runtime error %1").arg(error.number()));
+    });
+    // Only until the prompt is answered: it is the one modal box of a game.
+    qApp->installEventFilter(this);
+}
+
+ScriptedGame::~ScriptedGame()
+{
+    qApp->removeEventFilter(this);
+    m_app.cancelWatch();
+    m_screens.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+Form *ScriptedGame::form(ScreenId id) const
+{
+    Screen *screen = m_screens->find(id);
+    return screen ? screen->form() : nullptr;
+}
+
+void ScriptedGame::fail(const QString &why)
+{
+    if (m_failure.isEmpty())
+        m_failure = why;
+    if (m_loop)
+        m_loop->quit();
+}
+
+void ScriptedGame::expectPaint(ScreenId id)
+{
+    m_paintedNs = -1;
+    m_waiting = true;
+    const ScreenLayout *layout = &layoutOf(id);
+    m_app.watchPaint(
+        [layout](QWidget *window) {
+            auto *form = qobject_cast<Form *>(window);
+            return form && &form->layout() == layout;
+        },
+        [this](QWidget *, std::int64_t painted) {
+            m_paintedNs = painted;
+            m_waiting = false;
+            if (m_loop)
+                m_loop->quit();
+        });
+}
+
+std::int64_t ScriptedGame::awaitPaint(int timeoutMs)
+{
+    if (m_waiting && m_failure.isEmpty()) {
+        QEventLoop loop;
+        QTimer timeout;
+        timeout.setSingleShot(true);
+        QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+        timeout.start(timeoutMs);
+        m_loop = &loop;
+        loop.exec();
+        m_loop = nullptr;
+    }
+    if (m_waiting) {
+        m_app.cancelWatch();
+        m_waiting = false;
+        return -1;
+    }
+    return m_paintedNs;
+}
+
+void ScriptedGame::start() { m_screens->start(); }
+
+bool ScriptedGame::click(ScreenId id, std::string_view button)
+{
+    Form *window = form(id);
+    auto *target = window ? window->controlAs<QPushButton>(fromView(button)) : nullptr;
+    if (!target) {
+        fail(QStringLiteral("no button %1 on %2").arg(fromView(button), fromView(nameOf(id))));
+        return false;
+    }
+    QTest::mouseClick(target, Qt::LeftButton);
+    return true;
+}
+
+bool ScriptedGame::type(ScreenId id, std::string_view box, const QString &text)
+{
+    Form *window = form(id);
+    auto *target = window ? window->controlAs<TextBox>(fromView(box)) : nullptr;
+    if (!target) {
+        fail(QStringLiteral("no text box %1 on %2").arg(fromView(box), fromView(nameOf(id))));
+        return false;
+    }
+    QTest::mouseClick(target, Qt::LeftButton);
+    QTest::keyClicks(target, text);
+    return true;
+}
+
+void ScriptedGame::settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+bool ScriptedGame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show && !m_promptAnswered) {
+        if (auto *dialog = qobject_cast<QInputDialog *>(watched)) {
+            m_promptShownNs = monotonicNs();
+            m_promptAnswered = true;
+            qApp->removeEventFilter(this);
+            // Answered from its own event loop, once it runs.
+            QTimer::singleShot(0, dialog, [this, dialog] { answerPrompt(dialog); });
+        }
+    }
+    return false;
+}
+
+void ScriptedGame::answerPrompt(QWidget *dialog)
+{
+    if (auto *edit = dialog->findChild<QLineEdit *>())
+        QTest::keyClicks(edit, m_playerName);
+    auto *buttons = dialog->findChild<QDialogButtonBox *>();
+    QPushButton *ok = buttons ? buttons->button(QDialogButtonBox::Ok) : nullptr;
+    if (!ok) {
+        fail(QStringLiteral("the name prompt has no OK button"));
+        return;
+    }
+    QTest::mouseClick(ok, Qt::LeftButton);
+}
+
+QString ScriptedGame::answerFor(const QuizStep &step, bool right)
+{
+    return right ? fromView(step.acceptedAnswer) : QStringLiteral("non");
+}
+
+std::int64_t ScriptedGame::timeMove(ScreenId from, std::string_view button, ScreenId to)
+{
+    settle();
+    expectPaint(to);
+    const std::int64_t clicked = monotonicNs();
+    if (!click(from, button))
+        return -1;
+    const std::int64_t painted = awaitPaint();
+    return painted < 0 ? -1 : painted - clicked;
+}
+
+std::vector<Move> ScriptedGame::play(bool right)
+{
+    expectPaint(ScreenId::TOLVANE1);
+    start();
+    if (awaitPaint() < 0) {
+        fail(QStringLiteral("the title window was never painted"));
+        return {};
+    }
+    // The title moves on by itself, then the prompt is answered.
+    expectPaint(ScreenId::TOLVANE2);
+    if (awaitPaint() < 0) {
+        fail(QStringLiteral("the first question window was never painted"));
+        return {};
+    }
+
+    std::vector<Move> moves;
+    for (const QuizStep &step : quizScript) {
+        const Verdict &verdict = right ? step.match : step.miss;
+        if (!type(step.questionScreen, step.answerBox, answerFor(step, right)))
+            return {};
+
+        Move answer{step.number, right, MoveKind::Answer, step.questionScreen, verdict.screen};
+        answer.ns = timeMove(step.questionScreen, step.answerButton, verdict.screen);
+        if (Form *window = form(verdict.screen))
+            answer.toSize = window->outerSize();
+        moves.push_back(answer);
+
+        Move next{step.number, right, MoveKind::Next, verdict.screen, step.next};
+        next.ns = timeMove(verdict.screen, verdict.button, step.next);
+        if (Form *window = form(step.next))
+            next.toSize = window->outerSize();
+        moves.push_back(next);
+
+        if (answer.ns < 0 || next.ns < 0) {
+            fail(QStringLiteral("step %1: a window was never painted").arg(step.number));
+            return {};
+        }
+        if (!m_failure.isEmpty() || m_ended)
+            return {};
+    }
+    return moves;
+}
+
+} // namespace tolvane::bench

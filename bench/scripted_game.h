@@ -1,0 +1,104 @@
+#pragma once
+
+// One game played by the bench, the way a player plays it: the real screens
+// from makeScreen, the name prompt answered, each answer typed into its box
+// and the buttons clicked with the mouse. Every move is timed from the click
+// to the end of the paint pass that drew the next window.
+
+#include "paint_watch.h"
+#include "resources/screen_id.h"
+#include "shell/screen_registry.h"
+
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QEventLoop;
+class QTimer;
+
+namespace tolvane {
+class Form;
+struct QuizStep;
+}
+
+namespace tolvane::bench {
+
+enum class MoveKind { Answer, Next };
+
+struct Move {
+    int step = 0;         // 1 to 5
+    bool right = false;   // the path: every answer right, or every answer wrong
+    MoveKind kind = MoveKind::Answer;
+    ScreenId from{};
+    ScreenId to{};
+    QSize toSize;         // the outer size of the window it leads to
+    std::int64_t ns = -1; // click to painted; -1 if the window never came
+};
+
+// "answer 1 -> tolvane3", "Suite  1 -> tolvane5"
+std::string moveLabel(const Move &move);
+
+class ScriptedGame : public QObject {
+public:
+    explicit ScriptedGame(WatchedApplication &app, QString playerName = QStringLiteral("Bench"));
+    ~ScriptedGame() override;
+
+    ScreenRegistry &screens() { return *m_screens; }
+    Form *form(ScreenId id) const;
+
+    // Arms the watch on the window of `id`; awaitPaint() then runs the event
+    // loop until that window has been painted and returns when (monotonicNs),
+    // or -1 after `timeoutMs`.
+    void expectPaint(ScreenId id);
+    std::int64_t awaitPaint(int timeoutMs = 15000);
+
+    // The registry's start: the title screen loads and shows.
+    void start();
+    // Clicks, with the mouse, a button of a screen's window.
+    bool click(ScreenId id, std::string_view button);
+    // Clicks into a text box and types the text.
+    bool type(ScreenId id, std::string_view box, const QString &text);
+    // Lets everything already posted (repaints after typing, deferred deletes) run.
+    void settle();
+
+    // When the name prompt was shown (monotonicNs), -1 before.
+    std::int64_t promptShownNs() const { return m_promptShownNs; }
+
+    // Plays from the start to the closing window painted, every answer right
+    // or every answer wrong; returns the ten moves, or an empty list with
+    // failure() set.
+    std::vector<Move> play(bool right);
+    // The answer of a step on one of the two paths.
+    static QString answerFor(const QuizStep &step, bool right);
+    // Times one move: the click on `button` of `from` to `to`'s window painted.
+    std::int64_t timeMove(ScreenId from, std::string_view button, ScreenId to);
+
+    const QString &failure() const { return m_failure; }
+    bool ended() const { return m_ended; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void answerPrompt(QWidget *dialog);
+    void fail(const QString &why);
+
+    WatchedApplication &m_app;
+    QString m_playerName;
+    std::unique_ptr<ScreenRegistry> m_screens;
+    std::int64_t m_paintedNs = -1;
+    bool m_waiting = false;
+    QEventLoop *m_loop = nullptr;
+    std::int64_t m_promptShownNs = -1;
+    bool m_promptAnswered = false;
+    bool m_ended = false;
+    QString m_failure;
+};
+
+} // namespace tolvane::bench
