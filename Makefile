@@ -1,8 +1,11 @@
 # make play: set up, build and start the game.   make test: set up, build, run every test.
 BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
+# Any report of the sanitizers fails the test that caused it.
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build play test pictures icons shots clean
+.PHONY: all deps build build-sanitize play test test-plain test-sanitize bench pictures icons shots clean
 
 all: build
 
@@ -18,8 +21,20 @@ build: deps $(BUILD)/CMakeCache.txt
 play: build
 	$(BUILD)/src/tolvane
 
-test: build
+test: test-plain test-sanitize
+
+test-plain: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The same suite, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+$(SANITIZE_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_SANITIZE=ON
+
+build-sanitize: deps $(SANITIZE_BUILD)/CMakeCache.txt
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
+test-sanitize: build-sanitize
+	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
 # Draws the game's pictures again into src/resources/pictures.
 pictures: deps
@@ -38,4 +53,4 @@ shots: build
 	tools/take-screenshots
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)
