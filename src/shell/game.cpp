@@ -11,9 +11,10 @@ int playGame(QApplication &app, const ScreenRegistry::Factory &screens)
     app.setQuitOnLastWindowClosed(false);
     ScreenRegistry registry(screens);
     registry.start();
-    if (registry.hasEnded())
-        return registry.exitStatus();
-    return app.exec();
+    const int status = registry.hasEnded() ? registry.exitStatus() : app.exec();
+    // The windows closed by the ending are deleted before the registry goes.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }
 
 } // namespace tolvane
