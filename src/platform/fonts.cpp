@@ -11,17 +11,17 @@ QString installedFaceFor(std::string_view layoutFace)
     return QStringLiteral("Liberation Sans");
 }
 
-QFont fontFor(const FontSpec &spec)
+QFont fontFor(const FontSpec &wanted)
 {
-    QFont font(installedFaceFor(spec.face));
-    font.setPointSizeF(spec.points);
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    QFont font(installedFaceFor(wanted.face));
+    font.setPointSizeF(wanted.points);
+    font.setWeight(static_cast<QFont::Weight>(wanted.weight));
     font.setItalic(false);
     font.setStyleStrategy(QFont::PreferAntialias);
     // The old dialog face sets its letters a little closer than Liberation
     // Sans; the labels were sized for it, so that " P'TIT CON VAS !!!" fits
     // on one line of its verdict label.
-    if (spec.face == sansFace)
+    if (wanted.face == sansFace)
         font.setLetterSpacing(QFont::PercentageSpacing, 96);
     return font;
 }

@@ -13,6 +13,6 @@ namespace tolvane {
 // The installed face that stands in for a layout's face name.
 QString installedFaceFor(std::string_view layoutFace);
 
-QFont fontFor(const FontSpec &spec);
+QFont fontFor(const FontSpec &wanted);
 
 } // namespace tolvane
