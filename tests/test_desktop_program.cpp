@@ -193,6 +193,11 @@ void TestDesktopProgram::wholeGameWithTheKeyboardAlone()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
     QVERIFY(game.waitUntilVisible(ScreenId::tolvane17));
+    // The portrait takes no focus; a screen reader presses it for the player.
+    QAccessibleInterface *portrait = accessible(game.control<Image>(ScreenId::tolvane17, "Image1"));
+    QVERIFY(portrait->actionInterface());
+    portrait->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(!game.control<Label>(ScreenId::tolvane17, "Label3")->isHidden());
     game.quitWithTheMenu(ScreenId::tolvane17);
     QCOMPARE(game.screens().ending(), ScreenRegistry::Ending::Quit);
 }

@@ -57,11 +57,30 @@ private:
 
 QString describe(PictureId id) { return id == PictureId::None ? QString() : toQString(pictureInfo(id).description); }
 
-// Assistive technology sees each game window as a window with its caption.
-QAccessibleInterface *accessibleForm(const QString &className, QObject *object)
+// A picture that can be clicked: assistive technology can press it too,
+// since it never takes the keyboard focus.
+class AccessibleImage : public QAccessibleWidget {
+public:
+    explicit AccessibleImage(Image *image) : QAccessibleWidget(image, QAccessible::Graphic) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            emit static_cast<Image *>(widget())->clicked();
+    }
+};
+
+// Assistive technology sees each game window as a window with its caption,
+// and each picture as an image.
+QAccessibleInterface *accessibleGameWidget(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("tolvane::Form") && object && object->isWidgetType())
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("tolvane::Form"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    if (className == QLatin1String("tolvane::Image"))
+        return new AccessibleImage(static_cast<Image *>(object));
     return nullptr;
 }
 
@@ -74,7 +93,7 @@ bool takesFocus(ControlKind kind)
 
 Form::Form(const ScreenLayout &layout) : QWidget(nullptr), m_layout(layout)
 {
-    static const bool accessibleFactoryInstalled = (QAccessible::installFactory(accessibleForm), true);
+    static const bool accessibleFactoryInstalled = (QAccessible::installFactory(accessibleGameWidget), true);
     Q_UNUSED(accessibleFactoryInstalled);
     setObjectName(toQString(layout.name));
     setWindowTitle(toQString(layout.caption));
