@@ -36,6 +36,10 @@ build-sanitize: deps $(SANITIZE_BUILD)/CMakeCache.txt
 test-sanitize: build-sanitize
 	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
+# Start-up, moves, timers, memory and decoding, each beside its baseline.
+bench: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/tolvane-bench
+
 # Draws the game's pictures again into src/resources/pictures.
 pictures: deps
 	cmake -S tools/picturegen -B $(BUILD)/picturegen -DCMAKE_BUILD_TYPE=Release

@@ -25,12 +25,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <unistd.h>
 
 using namespace tolvane;
 using namespace tolvane::bench;
 
 namespace {
+
+// Where the start-up time goes: main() entered, the application object made,
+// Qt's French texts loaded.
+std::int64_t mainEntered = 0, appMade = 0, translated = 0;
 
 int startUp(WatchedApplication &app, std::int64_t t0)
 {
@@ -43,6 +48,10 @@ int startUp(WatchedApplication &app, std::int64_t t0)
         [t0](QWidget *window, std::int64_t painted) {
             char line[128];
             std::snprintf(line, sizeof line, "startup_ns=%lld", static_cast<long long>(painted - t0));
+            writeLine(line);
+            std::snprintf(line, sizeof line, "main_ns=%lld app_ns=%lld translations_ns=%lld",
+                          static_cast<long long>(mainEntered - t0), static_cast<long long>(appMade - t0),
+                          static_cast<long long>(translated - t0));
             writeLine(line);
             const QSize outer = static_cast<Form *>(window)->outerSize();
             std::snprintf(line, sizeof line, "outer=%dx%d", outer.width(), outer.height());
@@ -59,19 +68,20 @@ int wholeGame(WatchedApplication &app, bool right)
     // The waits of the title and closing windows cost nothing here.
     Timer::setTimeScaleForTests(0.02);
     ScriptedGame game(app);
+    game.notePeaks(true);
     const std::vector<Move> moves = game.play(right);
     if (moves.empty()) {
         std::fprintf(stderr, "whole game: %s\n", qPrintable(game.failure()));
         return 1;
     }
     // The closing window's taunts, then the portrait clicked.
-    QTest::qWait(200);
+    runEventLoopFor(200);
     if (Form *closing = game.form(ScreenId::tolvane17)) {
         if (auto *portrait = closing->controlAs<Image>(u"Image1"))
             QTest::mouseClick(portrait, Qt::LeftButton, {}, QPoint(2, 2));
     }
     game.settle();
-    QTest::qWait(50);
+    runEventLoopFor(50);
     if (!game.failure().isEmpty()) {
         std::fprintf(stderr, "whole game: %s\n", qPrintable(game.failure()));
         return 1;
@@ -82,6 +92,10 @@ int wholeGame(WatchedApplication &app, bool right)
                       move.kind == MoveKind::Answer ? "answer" : "next", static_cast<long long>(move.ns));
         writeLine(line);
     }
+    std::string peaks = "peaks";
+    for (const auto &[screen, kb] : game.peakAfterPaint())
+        peaks += " " + std::string(nameOf(screen)) + ":" + std::to_string(kb);
+    writeLine(peaks.c_str());
     std::snprintf(line, sizeof line, "hwm_kb=%ld", peakResidentKb());
     writeLine(line);
     _exit(0);
@@ -92,7 +106,8 @@ int wholeGame(WatchedApplication &app, bool right)
 int main(int argc, char *argv[])
 {
     const char *given = std::getenv("TOLVANE_BENCH_T0");
-    const std::int64_t t0 = given ? std::atoll(given) : monotonicNs();
+    mainEntered = monotonicNs();
+    const std::int64_t t0 = given ? std::atoll(given) : mainEntered;
     const bool whole = argc > 1 && std::strcmp(argv[1], "--whole-game") == 0;
     const bool right = !(argc > 2 && std::strcmp(argv[2], "wrong") == 0);
 
@@ -100,6 +115,8 @@ int main(int argc, char *argv[])
     choosePlatform();
     int qtArgc = argc > 0 ? 1 : 0;
     WatchedApplication app(qtArgc, argv);
+    appMade = monotonicNs();
     installFrenchTranslations(app);
+    translated = monotonicNs();
     return whole ? wholeGame(app, right) : startUp(app, t0);
 }

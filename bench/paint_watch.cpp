@@ -1,5 +1,7 @@
 #include "paint_watch.h"
 
+#include <QEventLoop>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -44,6 +46,13 @@ void writeLine(const char *text)
         left -= std::size_t(written);
     }
     ::write(STDOUT_FILENO, "\n", 1);
+}
+
+void runEventLoopFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 WatchedApplication::WatchedApplication(int &argc, char **argv) : QApplication(argc, argv) {}

@@ -29,6 +29,10 @@ long peakResidentKb();
 // a process may _exit() right after.
 void writeLine(const char *text);
 
+// Runs the event loop for `ms` milliseconds. Unlike QTest's waits, it never
+// sleeps between events, so a timer fires when it is due.
+void runEventLoopFor(int ms);
+
 class WatchedApplication : public QApplication {
 public:
     WatchedApplication(int &argc, char **argv);

@@ -69,6 +69,7 @@ void ScriptedGame::expectPaint(ScreenId id)
 {
     m_paintedNs = -1;
     m_waiting = true;
+    m_expected = id;
     const ScreenLayout *layout = &layoutOf(id);
     m_app.watchPaint(
         [layout](QWidget *window) {
@@ -78,6 +79,8 @@ void ScriptedGame::expectPaint(ScreenId id)
         [this](QWidget *, std::int64_t painted) {
             m_paintedNs = painted;
             m_waiting = false;
+            if (m_notePeaks)
+                m_peaks.emplace_back(m_expected, peakResidentKb());
             if (m_loop)
                 m_loop->quit();
         });
@@ -202,13 +205,22 @@ std::vector<Move> ScriptedGame::play(bool right)
         if (!type(step.questionScreen, step.answerBox, answerFor(step, right)))
             return {};
 
-        Move answer{step.number, right, MoveKind::Answer, step.questionScreen, verdict.screen};
+        Move answer;
+        answer.step = step.number;
+        answer.right = right;
+        answer.kind = MoveKind::Answer;
+        answer.from = step.questionScreen;
+        answer.to = verdict.screen;
         answer.ns = timeMove(step.questionScreen, step.answerButton, verdict.screen);
         if (Form *window = form(verdict.screen))
             answer.toSize = window->outerSize();
         moves.push_back(answer);
 
-        Move next{step.number, right, MoveKind::Next, verdict.screen, step.next};
+        Move next = answer;
+        next.kind = MoveKind::Next;
+        next.from = verdict.screen;
+        next.to = step.next;
+        next.toSize = QSize();
         next.ns = timeMove(verdict.screen, verdict.button, step.next);
         if (Form *window = form(step.next))
             next.toSize = window->outerSize();

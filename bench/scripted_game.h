@@ -79,6 +79,10 @@ public:
     // Times one move: the click on `button` of `from` to `to`'s window painted.
     std::int64_t timeMove(ScreenId from, std::string_view button, ScreenId to);
 
+    // The peak resident memory (kB) once each window of the game was first
+    // painted, in the order they came.
+    const std::vector<std::pair<ScreenId, long>> &peakAfterPaint() const { return m_peaks; }
+
     const QString &failure() const { return m_failure; }
     bool ended() const { return m_ended; }
 
@@ -99,6 +103,13 @@ private:
     bool m_promptAnswered = false;
     bool m_ended = false;
     QString m_failure;
+    ScreenId m_expected{};
+    std::vector<std::pair<ScreenId, long>> m_peaks;
+    bool m_notePeaks = false;
+
+public:
+    // Reads the peak memory after each paint (a /proc read, so off while moves are timed).
+    void notePeaks(bool on) { m_notePeaks = on; }
 };
 
 } // namespace tolvane::bench

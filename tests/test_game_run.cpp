@@ -1,6 +1,7 @@
 // Whole games played through the real widgets, as a player would.
 
 #include "platform/label.h"
+#include "resources/picture_cache.h"
 #include "support/game_driver.h"
 
 #include <QMenu>
@@ -26,6 +27,8 @@ std::vector<ScreenId> ids(std::initializer_list<ScreenId> list) { return list; }
 
 void TestGameRun::everyAnswerRight()
 {
+    // As the program does: the pictures decoded on a thread of their own meanwhile.
+    pictures::startDecodingInBackground();
     GameDriver game(0.05);
     game.answerPrompt(QStringLiteral("MARZELLE"));
     game.start();
@@ -46,6 +49,11 @@ void TestGameRun::everyAnswerRight()
     for (ScreenId id : game.loadedScreens())
         QCOMPARE(game.screen(id)->loadCount(), 1);
     QCOMPARE(game.promptsOpened(), 1);
+    pictures::finishDecodingInBackground();
+    for (const PictureInfo &info : pictureInventory) {
+        QVERIFY(!pictures::get(info.id).isNull());
+        QCOMPARE(pictures::decodeCount(info.id), 1);
+    }
 }
 
 void TestGameRun::everyAnswerWrong()

@@ -5,6 +5,7 @@
 #include "platform/image.h"
 #include "platform/label.h"
 #include "resources/picture_cache.h"
+#include "resources/picture_views.h"
 #include "support/game_driver.h"
 
 #include <QFile>
@@ -15,7 +16,11 @@ using tolvane::testing::GameDriver;
 
 namespace {
 
-QImage pictureImage(PictureId id) { return pictures::get(id).toImage().convertToFormat(QImage::Format_RGB32); }
+// The whole picture, decoded straight from the embedded file.
+QImage pictureImage(PictureId id)
+{
+    return QImage(QString::fromLatin1(pictureInfo(id).resource.data())).convertToFormat(QImage::Format_RGB32);
+}
 
 // The client area as the player sees it, in logical pixels.
 QImage clientOf(Form &form) { return form.clientArea()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
@@ -31,6 +36,8 @@ class TestPictures : public QObject {
     Q_OBJECT
 private slots:
     void decodedAtTheirNaturalSize();
+    void onlyThePartInViewIsKept_data();
+    void onlyThePartInViewIsKept();
     void pictureBoxesDrawFromTheirInnerCorner();
     void backdropBandStartsAtItsRow();
     void stretchedPortraitsFillTheirRectangle();
@@ -43,12 +50,43 @@ private slots:
 void TestPictures::decodedAtTheirNaturalSize()
 {
     for (const PictureInfo &info : pictureInventory) {
-        const QPixmap picture = pictures::get(info.id);
-        QVERIFY2(!picture.isNull(), info.name.data());
-        QCOMPARE(picture.size(), QSize(info.width, info.height));
+        QCOMPARE(pictureImage(info.id).size(), QSize(info.width, info.height));
+        // The part kept is the part in view, pixel for pixel.
+        const Picture &kept = pictures::get(info.id);
+        QVERIFY2(!kept.isNull(), info.name.data());
+        const QRect part = partInView(info.id);
+        QVERIFY(QRect(kept.offset, kept.pixels.size()).contains(part));
+        const QImage whole = pictureImage(info.id);
+        const QImage keptImage = kept.pixels.toImage().convertToFormat(QImage::Format_RGB32);
+        for (const QPoint p : {part.topLeft(), part.bottomRight(), part.center()})
+            QCOMPARE(keptImage.pixel(p - kept.offset), whole.pixel(p));
     }
     // blankdot is one transparent pixel.
-    QCOMPARE(qAlpha(pictures::get(PictureId::blankdot).toImage().pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(pictures::get(PictureId::blankdot).pixels.toImage().pixel(0, 0)), 0);
+}
+
+void TestPictures::onlyThePartInViewIsKept_data()
+{
+    QTest::addColumn<int>("picture");
+    QTest::addColumn<QRect>("part");
+    // Columns 0-585 and rows 64-599, over the title box and the six question and closing windows.
+    QTest::newRow("backdrop") << int(PictureId::backdrop) << QRect(0, 64, 586, 536);
+    // The closing window shows columns 600-1185 and rows 136-639 of the splat.
+    QTest::newRow("splat") << int(PictureId::splat) << QRect(600, 136, 586, 504);
+    // Each logo box shows 93 x 117 pixels; the card boxes 117 x 157 at most.
+    QTest::newRow("logo") << int(PictureId::logo) << QRect(0, 0, 93, 117);
+    QTest::newRow("hostcard") << int(PictureId::hostcard) << QRect(0, 0, 117, 157);
+    // Stretched pictures are kept whole.
+    QTest::newRow("hostwrong") << int(PictureId::hostwrong) << QRect(0, 0, 150, 200);
+    QTest::newRow("hostcorrect") << int(PictureId::hostcorrect) << QRect(0, 0, 150, 217);
+    QTest::newRow("blankdot") << int(PictureId::blankdot) << QRect(0, 0, 1, 1);
+}
+
+void TestPictures::onlyThePartInViewIsKept()
+{
+    QFETCH(int, picture);
+    QFETCH(QRect, part);
+    QCOMPARE(partInView(PictureId(picture)), part);
 }
 
 void TestPictures::pictureBoxesDrawFromTheirInnerCorner()
@@ -108,7 +146,7 @@ void TestPictures::stretchedPortraitsFillTheirRectangle()
         auto *image = window.form.controlAs<Image>(u"Image1");
         const QRect rect = image->geometry();
         const QImage scaled = pictures::get(portrait.picture)
-                                  .scaled(rect.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                  .pixels.scaled(rect.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                   .toImage()
                                   .convertToFormat(QImage::Format_RGB32);
         const QImage client = clientOf(window.form);

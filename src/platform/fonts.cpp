@@ -1,5 +1,7 @@
 #include "platform/fonts.h"
 
+#include <QFontMetrics>
+
 namespace tolvane {
 
 QString installedFaceFor(std::string_view layoutFace)
@@ -24,6 +26,12 @@ QFont fontFor(const FontSpec &wanted)
     if (wanted.face == sansFace)
         font.setLetterSpacing(QFont::PercentageSpacing, 96);
     return font;
+}
+
+void prepareFonts()
+{
+    for (std::string_view face : {sansFace, displayFace})
+        QFontMetrics(fontFor({face, windowFont.points, windowFont.weight})).height();
 }
 
 } // namespace tolvane

@@ -15,4 +15,8 @@ QString installedFaceFor(std::string_view layoutFace);
 
 QFont fontFor(const FontSpec &wanted);
 
+// Opens the desktop's font database and finds the game's faces in it, the
+// longest step of the start-up; done while the pictures decode beside it.
+void prepareFonts();
+
 } // namespace tolvane

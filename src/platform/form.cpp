@@ -36,7 +36,7 @@ QMargins lastKnownFrame;
 // once at the top-left corner, beneath every control.
 class ClientArea : public QWidget {
 public:
-    ClientArea(QWidget *parent, const QColor &back, const QPixmap &picture) : QWidget(parent), m_back(back), m_picture(picture)
+    ClientArea(QWidget *parent, const QColor &back, const Picture &picture) : QWidget(parent), m_back(back), m_picture(picture)
     {
         setObjectName(QStringLiteral("clientArea"));
     }
@@ -47,12 +47,12 @@ protected:
         QPainter painter(this);
         painter.fillRect(rect(), m_back);
         if (!m_picture.isNull())
-            painter.drawPixmap(0, 0, m_picture);
+            painter.drawPixmap(m_picture.offset, m_picture.pixels);
     }
 
 private:
     QColor m_back;
-    QPixmap m_picture;
+    Picture m_picture;
 };
 
 QString describe(PictureId id) { return id == PictureId::None ? QString() : toQString(pictureInfo(id).description); }

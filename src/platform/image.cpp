@@ -1,6 +1,7 @@
 #include "platform/image.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace tolvane {
 
@@ -10,11 +11,35 @@ Image::Image(QWidget *parent) : QLabel(parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void Image::setPicture(const QPixmap &picture, bool stretch, const QString &description)
+void Image::setPicture(const Picture &picture, bool stretch, const QString &description)
 {
-    setScaledContents(stretch);
-    setPixmap(picture);
+    m_picture = picture;
+    m_stretch = stretch;
+    m_stretched = {};
+    // Held by the label too, so that assistive technology sees a picture.
+    setPixmap(picture.pixels);
     setAccessibleName(description);
+    update();
+}
+
+void Image::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    m_stretched = {};
+}
+
+void Image::paintEvent(QPaintEvent *)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    if (!m_stretch) {
+        painter.drawPixmap(m_picture.offset, m_picture.pixels);
+        return;
+    }
+    if (m_stretched.size() != size())
+        m_stretched = m_picture.pixels.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    painter.drawPixmap(0, 0, m_stretched);
 }
 
 void Image::mousePressEvent(QMouseEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/picture_cache.h"
+
 #include <QLabel>
 
 namespace tolvane {
@@ -12,16 +14,21 @@ public:
     explicit Image(QWidget *parent = nullptr);
 
     // The picture, how it is drawn, and what a screen reader says of it.
-    void setPicture(const QPixmap &picture, bool stretch, const QString &description);
+    void setPicture(const Picture &picture, bool stretch, const QString &description);
 
 signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    Picture m_picture;
+    bool m_stretch = false;
+    QPixmap m_stretched; // the picture scaled to the rectangle, made once per size
     bool m_pressed = false;
 };
 

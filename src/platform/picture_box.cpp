@@ -1,10 +1,37 @@
 #include "platform/picture_box.h"
 
 #include <QLabel>
+#include <QPainter>
 
 namespace tolvane {
 
-PictureBox::PictureBox(QWidget *parent) : QFrame(parent), m_inner(new QLabel(this))
+// The inside of the border: the picture from its top-left corner, clipped,
+// and the controls the box holds.
+class PictureBox::InnerArea : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    void setPicture(const Picture &picture)
+    {
+        m_picture = picture;
+        // Held by the label too, so that assistive technology sees a picture.
+        setPixmap(picture.pixels);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (m_picture.isNull())
+            return;
+        QPainter painter(this);
+        painter.drawPixmap(m_picture.offset, m_picture.pixels);
+    }
+
+private:
+    Picture m_picture;
+};
+
+PictureBox::PictureBox(QWidget *parent) : QFrame(parent), m_inner(new InnerArea(this))
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
@@ -13,9 +40,9 @@ PictureBox::PictureBox(QWidget *parent) : QFrame(parent), m_inner(new QLabel(thi
     m_inner->setFocusPolicy(Qt::NoFocus);
 }
 
-void PictureBox::setPicture(const QPixmap &picture, const QString &description)
+void PictureBox::setPicture(const Picture &picture, const QString &description)
 {
-    m_inner->setPixmap(picture);
+    m_inner->setPicture(picture);
     m_inner->setAccessibleName(description);
     setAccessibleName(description);
 }

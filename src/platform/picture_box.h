@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QFrame>
-#include <QPixmap>
+#include "resources/picture_cache.h"
 
-class QLabel;
+#include <QFrame>
 
 namespace tolvane {
 
@@ -18,7 +17,7 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     // The picture, and what a screen reader says of it.
-    void setPicture(const QPixmap &picture, const QString &description);
+    void setPicture(const Picture &picture, const QString &description);
     // Places the box and its inner area at once, before the box is ever shown.
     void place(const QRect &geometry);
     QWidget *innerArea() const;
@@ -29,7 +28,8 @@ protected:
 private:
     void placeInnerArea();
 
-    QLabel *m_inner = nullptr;
+    class InnerArea;
+    InnerArea *m_inner = nullptr;
 };
 
 } // namespace tolvane
