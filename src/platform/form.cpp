@@ -10,6 +10,7 @@
 #include "platform/timer.h"
 #include "platform/twips.h"
 #include "resources/picture_cache.h"
+#include "resources/text.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -24,8 +25,6 @@
 namespace tolvane {
 
 namespace {
-
-QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // Window frames are only known once the desktop has framed a window; the
 // game's windows all have the same frame, so a window not yet shown is

@@ -1,6 +1,7 @@
 #include "resources/picture_cache.h"
 
 #include "resources/picture_views.h"
+#include "resources/text.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -45,7 +46,7 @@ Decoded decode(PictureId id, const std::optional<QByteArray> &bytes)
         buffer.setData(*bytes);
         reader.setDevice(&buffer);
     } else {
-        reader.setFileName(QString::fromLatin1(info.resource.data(), qsizetype(info.resource.size())));
+        reader.setFileName(toQString(info.resource));
     }
     const QRect part = partInView(id);
     const bool whole = part == QRect(0, 0, info.width, info.height);

@@ -2,6 +2,7 @@
 
 #include "platform/label.h"
 #include "resources/screen_layout.h"
+#include "resources/text.h"
 #include "shell/moves.h"
 #include "shell/quiz_script.h"
 #include "shell/screen_registry.h"
@@ -11,7 +12,7 @@ namespace tolvane {
 namespace {
 QString clickOf(std::string_view control)
 {
-    return QString::fromUtf8(control.data(), qsizetype(control.size())) + QStringLiteral("_Click");
+    return toQString(control) + QStringLiteral("_Click");
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "screens/verdict_screen.h"
 
 #include "shell/moves.h"
+#include "resources/text.h"
 #include "shell/quiz_script.h"
 #include "shell/screen_registry.h"
 
@@ -20,7 +21,7 @@ VerdictScreen::VerdictScreen(ScreenRegistry &screens, ScreenId id)
 
 std::vector<Screen::Handler> VerdictScreen::handlers()
 {
-    const QString button = QString::fromUtf8(m_verdict.button.data(), qsizetype(m_verdict.button.size()));
+    const QString button = toQString(m_verdict.button);
     return {
         {QStringLiteral("Form_Load"), [this] { Form_Load(); }},
         {button + QStringLiteral("_Click"), [this] { button_Click(); }},

@@ -1,6 +1,7 @@
 #include "shell/moves.h"
 
 #include "platform/text_box.h"
+#include "resources/text.h"
 #include "shell/quiz_script.h"
 #include "shell/screen_registry.h"
 
@@ -10,7 +11,7 @@ void answerAndMove(ScreenRegistry &screens, const QuizStep &step)
 {
     Screen &question = screens.get(step.questionScreen);
     const QString typed = question.textBox(step.answerBox).text();
-    const bool matched = answersMatch(typed, QString::fromUtf8(step.acceptedAnswer.data(), qsizetype(step.acceptedAnswer.size())));
+    const bool matched = answersMatch(typed, toQString(step.acceptedAnswer));
     moveOn(screens, step.questionScreen, matched ? step.match.screen : step.miss.screen);
 }
 

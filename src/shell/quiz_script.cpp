@@ -1,10 +1,8 @@
 #include "shell/quiz_script.h"
 
-namespace tolvane {
+#include "resources/text.h"
 
-namespace {
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-} // namespace
+namespace tolvane {
 
 const std::array<QuizStep, 5> quizScript{{
     {
@@ -83,9 +81,9 @@ const std::array<QuizStep, 5> quizScript{{
 
 QString QuizStep::questionText() const
 {
-    QString text = fromUtf8(question);
+    QString text = toQString(question);
     if (!questionSecondLine.empty())
-        text += QChar(u'\r') + fromUtf8(questionSecondLine);
+        text += QChar(u'\r') + toQString(questionSecondLine);
     return text;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/timer.h"
 #include "platform/twips.h"
 #include "resources/screen_layout.h"
+#include "resources/text.h"
 #include "shell/screen_registry.h"
 
 namespace tolvane {
@@ -27,8 +28,7 @@ Screen::~Screen()
 
 QString Screen::name() const
 {
-    const std::string_view text = nameOf(m_id);
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+    return toQString(nameOf(m_id));
 }
 
 Form *Screen::form() const { return m_form.data(); }
@@ -112,7 +112,7 @@ Form &Screen::loadedForm() const
 
 template <class T> T &Screen::controlOf(std::string_view name) const
 {
-    const QString text = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    const QString text = toQString(name);
     T *control = loadedForm().controlAs<T>(text);
     if (!control)
         throw RuntimeError::controlNotFound(text);
