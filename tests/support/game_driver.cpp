@@ -133,22 +133,27 @@ void GameDriver::show(ScreenId id)
     m_screens->guard([&] { m_screens->get(id).show(); });
 }
 
+Form *GameDriver::activate(ScreenId id)
+{
+    Form *window = form(id);
+    if (!window)
+        return nullptr;
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window) ? window : nullptr;
+}
+
 void GameDriver::openAboutBox(ScreenId from)
 {
-    Form *window = form(from);
+    Form *window = activate(from);
     QVERIFY(window);
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
     QTest::keyClick(window, Qt::Key_A, Qt::AltModifier);
     QVERIFY(waitUntilVisible(ScreenId::frmapropos));
 }
 
 void GameDriver::quitWithTheMenu(ScreenId from)
 {
-    Form *window = form(from);
+    Form *window = activate(from);
     QVERIFY(window);
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
     QTest::keyClick(window, Qt::Key_J, Qt::AltModifier);
     QMenu *menu = window->findChild<QMenu *>(layoutOf(from).menu.game.data());
     QVERIFY(menu);

@@ -57,6 +57,9 @@ public:
 
     // Shows a screen as a handler would, e.g. to start a test on it.
     void show(ScreenId id);
+    // Brings a screen's window to the front with the focus, as a click on its
+    // frame would; nullptr if it cannot be.
+    Form *activate(ScreenId id);
     // The player's keys on a screen's window: Alt+A, then Alt+J followed by Q.
     void openAboutBox(ScreenId from);
     void quitWithTheMenu(ScreenId from);
