@@ -152,6 +152,22 @@ private slots:
     void identityAgrees();
 };
 
+// A picture equals an icon image: the same transparency everywhere, the same
+// colour wherever the icon is opaque.
+static void sameAsIconImage(const QImage &picture, const Decoded &icon, const QString &what)
+{
+    QCOMPARE(picture.size(), QSize(icon.size, icon.size));
+    for (int y = 0; y < icon.size; ++y)
+        for (int x = 0; x < icon.size; ++x) {
+            const QRgb got = picture.pixel(x, y);
+            const QRgb want = icon.argb(x, y);
+            QVERIFY2(qAlpha(got) == qAlpha(want) && (qAlpha(want) == 0 || got == want),
+                     qPrintable(QStringLiteral("%1 pixel %2,%3: %4, icon has %5")
+                                    .arg(what).arg(x).arg(y)
+                                    .arg(got, 8, 16, QLatin1Char('0')).arg(want, 8, 16, QLatin1Char('0'))));
+        }
+}
+
 void TestAppResources::icoDirectory()
 {
     const QByteArray ico = readFile(QStringLiteral("tolvane.ico"));
@@ -346,14 +362,9 @@ void TestAppResources::qtReadsTheIco()
         QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
         const Entry e = entryAt(ico, i);
         const Decoded d = decodeDib(ico.mid(e.offset, e.bytes));
-        QCOMPARE(image.size(), QSize(d.size, d.size));
-        for (int y = 0; y < d.size; ++y)
-            for (int x = 0; x < d.size; ++x) {
-                const QRgb got = image.pixel(x, y);
-                const QRgb want = d.argb(x, y);
-                QVERIFY2(qAlpha(got) == qAlpha(want) && (qAlpha(want) == 0 || got == want),
-                         qPrintable(QStringLiteral("image %1 pixel %2,%3").arg(i).arg(x).arg(y)));
-            }
+        sameAsIconImage(image, d, QStringLiteral("image %1").arg(i));
+        if (QTest::currentTestFailed())
+            return;
     }
 }
 
@@ -376,15 +387,7 @@ void TestAppResources::desktopIcons()
     QVERIFY(ico.size() >= 6 + 3 * 16);
     const Entry e = entryAt(ico, image);
     const Decoded d = decodeDib(ico.mid(e.offset, e.bytes));
-    QCOMPARE(picture.size(), QSize(d.size, d.size));
-    for (int y = 0; y < d.size; ++y)
-        for (int x = 0; x < d.size; ++x) {
-            const QRgb got = picture.pixel(x, y);
-            const QRgb want = d.argb(x, y);
-            QVERIFY2(qAlpha(got) == qAlpha(want) && (qAlpha(want) == 0 || got == want),
-                     qPrintable(QStringLiteral("pixel %1,%2: %3, icon has %4")
-                                    .arg(x).arg(y).arg(got, 8, 16, QLatin1Char('0')).arg(want, 8, 16, QLatin1Char('0'))));
-        }
+    sameAsIconImage(picture, d, png);
 }
 
 void TestAppResources::desktopEntryValidates()
