@@ -1,0 +1,80 @@
+#include "platform/win32/fonts.h"
+
+#include "platform/win32/text.h"
+
+#include <cmath>
+#include <cwchar>
+
+namespace tolvane::win32 {
+
+namespace {
+
+constexpr wchar_t standInFace[] = L"Lobster Two";
+
+int CALLBACK faceFound(const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM found)
+{
+    *reinterpret_cast<bool *>(found) = true;
+    return 0;
+}
+
+} // namespace
+
+bool Fonts::installed(const std::wstring &face)
+{
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(wanted.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &wanted, faceFound, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+Fonts::Fonts() : m_displayFace(widen(displayFace))
+{
+    if (installed(m_displayFace))
+        return;
+    const std::span<const unsigned char> file = displayFontFile();
+    DWORD count = 0;
+    m_embedded = AddFontMemResourceEx(const_cast<unsigned char *>(file.data()), static_cast<DWORD>(file.size()),
+                                      nullptr, &count);
+    if (m_embedded)
+        m_displayFace = standInFace;
+}
+
+Fonts::~Fonts()
+{
+    for (auto &[key, font] : m_fonts)
+        DeleteObject(font);
+    if (m_embedded)
+        RemoveFontMemResourceEx(m_embedded);
+}
+
+HFONT Fonts::get(const FontSpec &spec)
+{
+    const auto key = std::make_tuple(spec.face, spec.points, spec.weight);
+    if (auto found = m_fonts.find(key); found != m_fonts.end())
+        return found->second;
+
+    LOGFONTW font{};
+    // Points to pixels at 96 dots per inch; a negative height asks for the
+    // character height, as a point size means.
+    font.lfHeight = -static_cast<LONG>(std::lround(spec.points * 96.0 / 72.0));
+    font.lfWeight = spec.weight;
+    font.lfCharSet = ANSI_CHARSET; // Western, as every layout font is
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    std::wstring face = spec.face == displayFace ? m_displayFace : widen(spec.face);
+    // The stand-in exists as bold italic only: ask for just that.
+    if (face == standInFace)
+        font.lfItalic = TRUE;
+    wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    HFONT made = CreateFontIndirectW(&font);
+    m_fonts.emplace(key, made);
+    return made;
+}
+
+} // namespace tolvane::win32

@@ -1,0 +1,61 @@
+#pragma once
+
+// The Win32 runtime: the game's windows, controls, input box, error box,
+// message loop and pictures with the plain Windows API.
+
+#include "platform/win32/fonts.h"
+#include "platform/win32/win32.h"
+#include "runtime/runtime.h"
+
+#include <vector>
+
+namespace tolvane::win32 {
+
+class Win32Window;
+
+class Win32Runtime : public runtime::Runtime {
+public:
+    explicit Win32Runtime(HINSTANCE instance);
+    ~Win32Runtime() override;
+    Win32Runtime(const Win32Runtime &) = delete;
+    Win32Runtime &operator=(const Win32Runtime &) = delete;
+
+    std::unique_ptr<runtime::Window> createWindow(const ScreenLayout &layout, runtime::PictureSource &pictures,
+                                                  runtime::WindowEvents &events) override;
+    float displayWidth() const override;
+    float displayHeight() const override;
+    std::string inputBox(std::string_view prompt, std::string_view title) override;
+    void errorBox(std::string_view title, std::string_view message) override;
+    int run() override;
+    void end(int status) override;
+    bool equalIgnoringCase(std::string_view a, std::string_view b) const override;
+    std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
+                                                    runtime::PixelRect part) const override;
+
+    // One message through the game's keyboard handling (Tab order, Enter on a
+    // button, Alt+letter) and on to its window. run() is a loop of these; a
+    // test may pump messages itself with it.
+    void dispatch(MSG &message);
+    bool ended() const { return m_ended; }
+    // The input box while it is open, else null.
+    HWND inputBoxWindow() const { return m_inputBox; }
+
+    // For the windows.
+    HINSTANCE instance() const { return m_instance; }
+    Fonts &fonts() { return m_fonts; }
+    void add(Win32Window *window);
+    void remove(Win32Window *window);
+    Win32Window *windowOf(HWND handle) const;
+
+private:
+    friend INT_PTR CALLBACK inputBoxProcedure(HWND, UINT, WPARAM, LPARAM);
+    HINSTANCE m_instance;
+    bool m_comInitialised = false;
+    Fonts m_fonts;
+    std::vector<Win32Window *> m_windows;
+    HWND m_inputBox = nullptr;
+    bool m_ended = false;
+    int m_status = 0;
+};
+
+} // namespace tolvane::win32
