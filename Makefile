@@ -1,11 +1,12 @@
 # make play: set up, build and start the game.   make test: set up, build, run every test.
 BUILD ?= build
+WINDOWS_BUILD ?= build-windows
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 # Any report of the sanitizers fails the test that caused it.
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build build-sanitize play test test-plain test-sanitize bench pictures icons shots clean
+.PHONY: all deps build build-sanitize windows play test test-plain test-sanitize bench pictures icons shots clean
 
 all: build
 
@@ -17,6 +18,14 @@ $(BUILD)/CMakeCache.txt:
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The Windows program, cross-built with MinGW-w64: $(WINDOWS_BUILD)/tolvane.exe
+$(WINDOWS_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+		-DCMAKE_BUILD_TYPE=Release -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
+
+windows: deps $(WINDOWS_BUILD)/CMakeCache.txt
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 play: build
 	$(BUILD)/src/tolvane
@@ -57,4 +66,4 @@ shots: build
 	tools/take-screenshots
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD)

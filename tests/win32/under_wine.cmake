@@ -1,0 +1,27 @@
+# Included by the native build's tests: cross-builds the Windows programs with
+# MinGW-w64 into <build>/windows and runs them under Wine, in a virtual display
+# with a window manager, in one fresh Wine prefix. Skipped (77) where the cross
+# compiler or Wine is missing.
+if(TOLVANE_SANITIZE OR CMAKE_CROSSCOMPILING)
+    return()
+endif()
+
+find_program(TOLVANE_MINGW_CXX x86_64-w64-mingw32-g++-posix)
+if(TOLVANE_MINGW_CXX)
+    include(ExternalProject)
+    ExternalProject_Add(windows_programs
+        SOURCE_DIR ${PROJECT_SOURCE_DIR}
+        BINARY_DIR ${CMAKE_BINARY_DIR}/windows
+        CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
+                   -DCMAKE_BUILD_TYPE=Release -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
+        INSTALL_COMMAND ""
+        BUILD_ALWAYS ON)
+    add_test(NAME win32_under_wine
+        COMMAND ${CMAKE_CURRENT_LIST_DIR}/run_under_wine.sh
+                ${CMAKE_BINARY_DIR}/windows/tests/win32/test_win32_runtime.exe)
+else()
+    add_test(NAME win32_under_wine COMMAND sh -c "echo 'SKIP: x86_64-w64-mingw32-g++-posix not found'; exit 77")
+endif()
+# Real timers and a real display: alone, so that a loaded machine does not
+# stretch the timers' ticks.
+set_tests_properties(win32_under_wine PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 400 RUN_SERIAL ON)
