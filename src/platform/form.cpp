@@ -9,6 +9,7 @@
 #include "platform/text_box.h"
 #include "platform/timer.h"
 #include "platform/twips.h"
+#include "platform/x11_frame.h"
 #include "resources/picture_cache.h"
 #include "resources/text.h"
 
@@ -21,15 +22,20 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace tolvane {
 
 namespace {
 
-// Window frames are only known once the desktop has framed a window; the
-// game's windows all have the same frame, so a window not yet shown is
-// measured with the frame of the last one that was.
-QMargins lastKnownFrame;
+// The frame the desktop draws around the game's windows: they all have the
+// same. Qt knows a frame only once a window has been framed, so the window
+// manager is asked for it when the first window is measured; a manager that
+// does not say is measured on the first window it frames, which is then put
+// where it would have been placed with the frame known.
+std::optional<QMargins> desktopFrame;
+bool managerAsked = false;
 
 // The client area: the window's back colour with its background picture drawn
 // once at the top-left corner, beneath every control.
@@ -264,11 +270,18 @@ void Form::stopTimers()
 
 QSize Form::outerSize() const
 {
-    QMargins frame = lastKnownFrame;
     if (windowHandle() && isVisible() && !windowHandle()->frameMargins().isNull())
-        frame = windowHandle()->frameMargins();
-    return size().grownBy(frame);
+        return size().grownBy(windowHandle()->frameMargins());
+    if (!desktopFrame && !managerAsked) {
+        managerAsked = true;
+        desktopFrame = x11frame::askBeforeShow(const_cast<Form *>(this));
+    }
+    if (!desktopFrame)
+        m_measuredWithoutFrame = true;
+    return size().grownBy(desktopFrame.value_or(QMargins()));
 }
+
+QMargins Form::knownFrame() { return desktopFrame.value_or(QMargins()); }
 
 void Form::focusFirstControl()
 {
@@ -286,7 +299,25 @@ void Form::showAndActivate()
         focusFirstControl();
         m_focusPlaced = true;
     }
+    const bool firstShow = !m_shown;
+    m_shown = true;
+    // A window whose native window was made early, to ask the window manager
+    // about it, is placed by its frame like every other one.
+    if (firstShow && testAttribute(Qt::WA_WState_Created) && windowHandle())
+        windowHandle()->setFramePosition(pos());
+    const QPoint placed = pos();
     show();
+    if (firstShow && !desktopFrame) {
+        // Nothing framed within the wait: no window manager draws frames.
+        desktopFrame = x11frame::measureAfterShow(this).value_or(QMargins());
+        if (m_measuredWithoutFrame) {
+            // Measured too small by the frame: half of that in each axis puts
+            // the window where its outer size would have placed it.
+            const QMargins &f = *desktopFrame;
+            x11frame::moveFrameTo(this, placed - QPoint(int(std::ceil((f.left() + f.right()) / 2.0)),
+                                 int(std::ceil((f.top() + f.bottom()) / 2.0))));
+        }
+    }
     raise();
     activateWindow();
 }
@@ -311,7 +342,7 @@ void Form::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
     if (windowHandle() && !windowHandle()->frameMargins().isNull())
-        lastKnownFrame = windowHandle()->frameMargins();
+        desktopFrame = windowHandle()->frameMargins();
 }
 
 void Form::raiseEvent(const QString &control, const QString &event)

@@ -47,6 +47,9 @@ public:
 
     // The window's outer size (frame and menu bar included), in logical pixels.
     QSize outerSize() const;
+    // The frame the desktop draws around the game's windows, as far as it is
+    // known: none before the window manager has told it or framed a window.
+    static QMargins knownFrame();
 
     void showAndActivate();
     // Closes the window without it counting as the player's close.
@@ -75,6 +78,9 @@ private:
     std::vector<QWidget *> m_tabOrder;
     bool m_closingByProgram = false;
     bool m_focusPlaced = false;
+    bool m_shown = false;
+    // Measured for its centring before any frame was known.
+    mutable bool m_measuredWithoutFrame = false;
 };
 
 } // namespace tolvane
