@@ -1,9 +1,12 @@
 #include "platform/input_box.h"
 
 #include "platform/display.h"
+#include "platform/form.h"
+#include "platform/x11_frame.h"
 
 #include <QInputDialog>
 #include <QPointer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -26,9 +29,16 @@ QString ask(const QString &prompt, const QString &title)
     // Wide enough for its title to be read whole in the frame.
     box.setFixedSize(std::max(box.width(), 400), box.height());
 
-    // Centred across the display, its top a third of the way down.
+    // Centred across the display by its outer frame, its top a third of the
+    // way down. The window manager is asked for the box's frame; one that does
+    // not say draws the frame of the game's windows.
+    const QMargins frame = x11frame::askBeforeShow(&box).value_or(Form::knownFrame());
     const QRect screen = display::geometry();
-    box.move(screen.x() + (screen.width() - box.width()) / 2, screen.y() + screen.height() / 3);
+    const int outerWidth = box.width() + frame.left() + frame.right();
+    const QPoint at(screen.x() + (screen.width() - outerWidth) / 2, screen.y() + screen.height() / 3);
+    box.move(at);
+    if (box.testAttribute(Qt::WA_WState_Created) && box.windowHandle())
+        box.windowHandle()->setFramePosition(at); // placed by its frame, like the game's windows
 
     openBox = &box;
     const int result = box.exec();
