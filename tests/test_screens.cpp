@@ -183,7 +183,7 @@ void TestScreens::aboutBoxIsOneWindowAndReloadsAfterClose()
     QVERIFY(!text.contains(QChar(u'\n')));
     QCOMPARE(text.indexOf(QChar(u'\r')), 30);
     // Never moved by the game: it keeps its design position.
-    QCOMPARE(about.form()->pos(), QPoint(180, 302));
+    QCOMPARE(about.form()->geometry().topLeft(), QPoint(180, 302));
 
     about.form()->close();
     QVERIFY(!about.isLoaded());

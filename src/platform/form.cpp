@@ -116,9 +116,9 @@ Form::Form(const ScreenLayout &layout) : QWidget(nullptr), m_layout(layout)
     const int clientHeight = twipsToPixels(layout.clientHeight);
     m_client->setGeometry(0, menuHeight, clientWidth, clientHeight);
     setFixedSize(clientWidth, clientHeight + menuHeight);
-    // The design position; every window but the About box is centred by its
-    // load handler before it is first shown.
-    move(twipsToPixels(layout.clientLeft), twipsToPixels(layout.clientTop) - menuHeight);
+    // The design position, of the client area; every window but the About box
+    // is centred by its load handler before it is first shown.
+    setGeometry(twipsToPixels(layout.clientLeft), twipsToPixels(layout.clientTop) - menuHeight, width(), height());
 
     buildControls();
     buildTabOrder();
