@@ -12,6 +12,25 @@ Label::Label(QWidget *parent) : QLabel(parent)
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
+void Label::setCaption(const QString &caption)
+{
+    setText(caption);
+    // Assistive technology reads the caption as it is drawn.
+    setAccessibleName(caption.contains(QLatin1Char('&')) ? readText(caption) : QString());
+}
+
+QString Label::readText(const QString &caption)
+{
+    QString read;
+    read.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        read += caption[i];
+    }
+    return read;
+}
+
 QString Label::drawnText(const QString &caption)
 {
     QString drawn = caption;
@@ -29,7 +48,7 @@ void Label::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setFont(font());
-    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, drawn);
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic, drawn);
 }
 
 } // namespace tolvane
