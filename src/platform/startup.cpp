@@ -12,8 +12,10 @@ void choosePlatform()
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         return;
     const bool wayland = qgetenv("XDG_SESSION_TYPE") == "wayland" || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    // XWayland first; Wayland itself if it cannot be reached (the compositor
+    // then places the windows). Without a DISPLAY, Qt's own choice stands.
     if (wayland && qEnvironmentVariableIsSet("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 }
 
 void installFrenchTranslations(QApplication &app)
