@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a program on a virtual display of its own, 1280x1024, with a window
 # manager drawing the frames, and gives back its exit status.
-#   under_window_manager.sh WINDOW-MANAGER PROGRAM [ARGUMENTS...]
+#   under_window_manager.sh "WINDOW-MANAGER [ITS ARGUMENTS]" PROGRAM [ARGUMENTS...]
 # The display number is the first free one, so that tests can run side by
 # side. Exit 77 (skipped) when there is no Xvfb.
 set -u
@@ -28,7 +28,7 @@ number=$(head -n1 "$work/display")
 [ -n "$number" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 export DISPLAY=:$number
 
-"$manager" >"$work/manager.log" 2>&1 &
+$manager >"$work/manager.log" 2>&1 &
 pids+=($!)
 # Ready once it has made a window of its own: EWMH managers announce
 # themselves on the root window, others (twm) make their menus and boxes.
