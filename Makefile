@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 # Any report of the sanitizers fails the test that caused it.
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build build-sanitize play test test-plain test-sanitize bench pictures icons shots clean
+.PHONY: all deps build build-sanitize play test test-plain test-sanitize deb bench pictures icons shots clean
 
 all: build
 
@@ -35,6 +35,12 @@ build-sanitize: deps $(SANITIZE_BUILD)/CMakeCache.txt
 
 test-sanitize: build-sanitize
 	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, tolvane_<version>_<arch>.deb in $(BUILD)/; prints its path.
+deb: build
+	cd $(BUILD) && cpack -G DEB | tee cpack-deb.log
+	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD)/cpack-deb.log | grep . \
+		|| { echo "make deb: cpack wrote no package" >&2; exit 1; }
 
 # Start-up, moves, timers, memory and decoding, each beside its baseline.
 bench: build
