@@ -1,11 +1,12 @@
 # make play: set up, build and start the game.   make test: set up, build, run every test.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+CORE_BUILD ?= build-core
 JOBS ?= $(shell nproc)
 # Any report of the sanitizers fails the test that caused it.
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build build-sanitize play test test-plain test-sanitize deb bench pictures icons shots clean
+.PHONY: all deps build build-sanitize build-core play test test-plain test-core test-sanitize deb bench pictures icons shots clean
 
 all: build
 
@@ -21,10 +22,21 @@ build: deps $(BUILD)/CMakeCache.txt
 play: build
 	$(BUILD)/src/tolvane
 
-test: test-plain test-sanitize
+test: test-plain test-core test-sanitize
 
 test-plain: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The game core, the headless runtime and their tests, built as on a machine
+# without Qt: the core needs nothing but the C++ standard library.
+$(CORE_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(CORE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
+
+build-core: deps $(CORE_BUILD)/CMakeCache.txt
+	cmake --build $(CORE_BUILD) -j $(JOBS)
+
+test-core: build-core
+	cd $(CORE_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The same suite, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 $(SANITIZE_BUILD)/CMakeCache.txt:
@@ -63,4 +75,4 @@ shots: build
 	tools/take-screenshots
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(CORE_BUILD)
