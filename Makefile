@@ -4,7 +4,7 @@ SANITIZE_BUILD ?= build-sanitize
 CORE_BUILD ?= build-core
 JOBS ?= $(shell nproc)
 # Any report of the sanitizers fails the test that caused it.
-SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp
 
 .PHONY: all deps build build-sanitize build-core play test test-plain test-core test-sanitize deb bench pictures icons shots clean
 
