@@ -2,11 +2,12 @@
 BUILD ?= build
 WINDOWS_BUILD ?= build-windows
 SANITIZE_BUILD ?= build-sanitize
+CORE_BUILD ?= build-core
 JOBS ?= $(shell nproc)
 # Any report of the sanitizers fails the test that caused it.
-SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp
 
-.PHONY: all deps build build-sanitize windows play test test-plain test-sanitize bench pictures icons shots clean
+.PHONY: all deps build build-sanitize build-core windows play test test-plain test-core test-sanitize deb bench pictures icons shots clean
 
 all: build
 
@@ -30,10 +31,21 @@ windows: deps $(WINDOWS_BUILD)/CMakeCache.txt
 play: build
 	$(BUILD)/src/tolvane
 
-test: test-plain test-sanitize
+test: test-plain test-core test-sanitize
 
 test-plain: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The game core, the headless runtime and their tests, built as on a machine
+# without Qt: the core needs nothing but the C++ standard library.
+$(CORE_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(CORE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
+
+build-core: deps $(CORE_BUILD)/CMakeCache.txt
+	cmake --build $(CORE_BUILD) -j $(JOBS)
+
+test-core: build-core
+	cd $(CORE_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The same suite, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 $(SANITIZE_BUILD)/CMakeCache.txt:
@@ -44,6 +56,12 @@ build-sanitize: deps $(SANITIZE_BUILD)/CMakeCache.txt
 
 test-sanitize: build-sanitize
 	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, tolvane_<version>_<arch>.deb in $(BUILD)/; prints its path.
+deb: build
+	cd $(BUILD) && cpack -G DEB | tee cpack-deb.log
+	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD)/cpack-deb.log | grep . \
+		|| { echo "make deb: cpack wrote no package" >&2; exit 1; }
 
 # Start-up, moves, timers, memory and decoding, each beside its baseline.
 bench: build
@@ -66,4 +84,4 @@ shots: build
 	tools/take-screenshots
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(CORE_BUILD) $(WINDOWS_BUILD)

@@ -5,13 +5,15 @@
 #include "paint_watch.h"
 #include "scripted_game.h"
 
-#include "platform/form.h"
-#include "platform/startup.h"
-#include "platform/timer.h"
+#include "platform/qt/form.h"
+#include "platform/qt/startup.h"
+#include "platform/qt/timer.h"
+#include "resources/picture_files.h"
 #include "resources/picture_id.h"
 #include "resources/screen_layout.h"
 #include "shell/quiz_script.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QEventLoop>
 #include <QFile>
@@ -38,6 +40,7 @@
 extern char **environ;
 
 using namespace tolvane;
+using namespace tolvane::qt;
 using namespace tolvane::bench;
 
 namespace {
@@ -567,22 +570,25 @@ std::vector<DecodeFigure> measureDecodes()
 {
     std::vector<DecodeFigure> figures;
     for (const PictureInfo &info : pictureInventory) {
-        const QString resource = QString::fromUtf8(info.resource.data(), qsizetype(info.resource.size()));
+        const std::span<const unsigned char> file = pictureFile(info.id);
+        const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(file.data()), qsizetype(file.size()));
         std::vector<double> times;
         DecodeFigure figure{std::string(info.name), {}, 0, 0};
         for (int i = 0; i < decodeRuns; ++i) {
             const std::int64_t started = monotonicNs();
-            QImageReader reader(resource);
+            QBuffer buffer;
+            buffer.setData(bytes);
+            buffer.open(QIODevice::ReadOnly);
+            QImageReader reader(&buffer);
             QImage image;
             const bool read = reader.read(&image);
             const std::int64_t done = monotonicNs();
             if (!read || image.isNull())
-                benchFailed("cannot decode " + resource.toStdString());
+                benchFailed("cannot decode " + std::string(info.name));
             times.push_back(ms(done - started));
             figure.size = image.size();
         }
-        QFile file(resource);
-        figure.bytes = file.size();
+        figure.bytes = qint64(file.size());
         figure.ms = median(times);
         figures.push_back(figure);
     }

@@ -13,10 +13,10 @@
 #include "paint_watch.h"
 #include "scripted_game.h"
 
-#include "platform/form.h"
-#include "platform/image.h"
-#include "platform/startup.h"
-#include "platform/timer.h"
+#include "platform/qt/form.h"
+#include "platform/qt/image.h"
+#include "platform/qt/startup.h"
+#include "platform/qt/timer.h"
 #include "screens/screen_factory.h"
 #include "shell/game.h"
 
@@ -29,6 +29,7 @@
 #include <unistd.h>
 
 using namespace tolvane;
+using namespace tolvane::qt;
 using namespace tolvane::bench;
 
 namespace {
@@ -36,6 +37,7 @@ namespace {
 // Where the start-up time goes: main() entered, the application object made,
 // Qt's French texts loaded.
 std::int64_t mainEntered = 0, appMade = 0, translated = 0;
+qt::QtRuntime *gameRuntime = nullptr;
 
 int startUp(WatchedApplication &app, std::int64_t t0)
 {
@@ -60,7 +62,7 @@ int startUp(WatchedApplication &app, std::int64_t t0)
             writeLine(line);
             _exit(0);
         });
-    return playGame(app, makeScreen);
+    return playGame(*gameRuntime, makeScreen);
 }
 
 int wholeGame(WatchedApplication &app, bool right)
@@ -116,7 +118,8 @@ int main(int argc, char *argv[])
     int qtArgc = argc > 0 ? 1 : 0;
     WatchedApplication app(qtArgc, argv);
     appMade = monotonicNs();
-    installFrenchTranslations(app);
+    qt::QtRuntime qtRuntime(app);
+    gameRuntime = &qtRuntime;
     translated = monotonicNs();
     return whole ? wholeGame(app, right) : startUp(app, t0);
 }

@@ -1,8 +1,10 @@
 #include "scripted_game.h"
 
-#include "platform/form.h"
-#include "platform/runtime_error.h"
-#include "platform/text_box.h"
+#include "platform/qt/form.h"
+#include "platform/qt/input_box.h"
+#include "platform/qt/qt_window.h"
+#include "platform/qt/text.h"
+#include "platform/qt/text_box.h"
 #include "resources/screen_layout.h"
 #include "screens/screen_factory.h"
 #include "shell/quiz_script.h"
@@ -19,6 +21,9 @@
 
 namespace tolvane::bench {
 
+using qt::Form;
+using qt::TextBox;
+
 namespace {
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 } // namespace
@@ -33,12 +38,9 @@ std::string moveLabel(const Move &move)
 }
 
 ScriptedGame::ScriptedGame(WatchedApplication &app, QString playerName)
-    : m_app(app), m_playerName(std::move(playerName)), m_screens(std::make_unique<ScreenRegistry>(makeScreen))
+    : m_app(app), m_playerName(std::move(playerName)), m_runtime(app, *this),
+      m_screens(std::make_unique<ScreenRegistry>(m_runtime, makeScreen))
 {
-    m_screens->setExitHook([this](int) { m_ended = true; });
-    m_screens->setErrorBox([this](const RuntimeError &error) {
-        fail(QStringLiteral("runtime error %1").arg(error.number()));
-    });
     // Only until the prompt is answered: it is the one modal box of a game.
     qApp->installEventFilter(this);
 }
@@ -51,10 +53,22 @@ ScriptedGame::~ScriptedGame()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+void ScriptedGame::Runtime::end(int)
+{
+    m_game.m_ended = true;
+    qt::inputBox::dismiss();
+}
+
+void ScriptedGame::Runtime::errorBox(std::string_view, std::string_view message)
+{
+    m_game.fail(QStringLiteral("runtime error: ") + qt::toQString(message));
+}
+
 Form *ScriptedGame::form(ScreenId id) const
 {
     Screen *screen = m_screens->find(id);
-    return screen ? screen->form() : nullptr;
+    auto *window = screen ? static_cast<qt::QtWindow *>(screen->windowIfLoaded()) : nullptr;
+    return window ? window->form() : nullptr;
 }
 
 void ScriptedGame::fail(const QString &why)

@@ -7,6 +7,7 @@
 
 #include "paint_watch.h"
 #include "resources/screen_id.h"
+#include "platform/qt/qt_runtime.h"
 #include "shell/screen_registry.h"
 
 #include <QObject>
@@ -23,8 +24,10 @@ class QEventLoop;
 class QTimer;
 
 namespace tolvane {
-class Form;
 struct QuizStep;
+namespace qt {
+class Form;
+}
 }
 
 namespace tolvane::bench {
@@ -50,7 +53,7 @@ public:
     ~ScriptedGame() override;
 
     ScreenRegistry &screens() { return *m_screens; }
-    Form *form(ScreenId id) const;
+    qt::Form *form(ScreenId id) const;
 
     // Arms the watch on the window of `id`; awaitPaint() then runs the event
     // loop until that window has been painted and returns when (monotonicNs),
@@ -93,8 +96,20 @@ private:
     void answerPrompt(QWidget *dialog);
     void fail(const QString &why);
 
+    // The game's runtime, with its ending and error box watched.
+    class Runtime : public qt::QtRuntime {
+    public:
+        Runtime(WatchedApplication &app, ScriptedGame &game) : QtRuntime(app), m_game(game) {}
+        void end(int) override;
+        void errorBox(std::string_view, std::string_view message) override;
+
+    private:
+        ScriptedGame &m_game;
+    };
+
     WatchedApplication &m_app;
     QString m_playerName;
+    Runtime m_runtime;
     std::unique_ptr<ScreenRegistry> m_screens;
     std::int64_t m_paintedNs = -1;
     bool m_waiting = false;

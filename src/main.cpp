@@ -1,5 +1,7 @@
-#include "platform/startup.h"
-#include "resources/program_icon.h"
+// The game for Linux players, on Qt.
+
+#include "platform/qt/qt_runtime.h"
+#include "platform/qt/startup.h"
 #include "screens/screen_factory.h"
 #include "shell/game.h"
 
@@ -7,11 +9,10 @@
 
 int main(int argc, char *argv[])
 {
-    tolvane::choosePlatform();
+    tolvane::qt::choosePlatform();
     // The game takes no command line: Qt sees only the program's name.
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
-    tolvane::installFrenchTranslations(app);
-    tolvane::installProgramIdentity(app);
-    return tolvane::playGame(app, tolvane::makeScreen);
+    tolvane::qt::QtRuntime runtime(app);
+    return tolvane::playGame(runtime, tolvane::makeScreen);
 }

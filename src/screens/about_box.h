@@ -10,7 +10,7 @@ class AboutBox : public Screen {
 public:
     using Screen::Screen;
 
-    static QString aboutText();
+    static std::string aboutText();
 
 protected:
     std::vector<Handler> handlers() override;

@@ -1,8 +1,5 @@
 #include "screens/closing_screen.h"
 
-#include "platform/image.h"
-#include "platform/label.h"
-#include "platform/timer.h"
 #include "shell/moves.h"
 #include "shell/screen_registry.h"
 
@@ -11,12 +8,12 @@ namespace tolvane {
 std::vector<Screen::Handler> ClosingScreen::handlers()
 {
     return {
-        {QStringLiteral("Form_Load"), [this] { Form_Load(); }},
-        {QStringLiteral("Timer1_Timer"), [this] { Timer1_Timer(); }},
-        {QStringLiteral("Timer2_Timer"), [this] { Timer2_Timer(); }},
-        {QStringLiteral("Image1_Click"), [this] { Image1_Click(); }},
-        {QStringLiteral("quitter_Click"), [this] { quitter_Click(); }},
-        {QStringLiteral("apropos_Click"), [this] { apropos_Click(); }},
+        {"Form_Load", [this] { Form_Load(); }},
+        {"Timer1_Timer", [this] { Timer1_Timer(); }},
+        {"Timer2_Timer", [this] { Timer2_Timer(); }},
+        {"Image1_Click", [this] { Image1_Click(); }},
+        {"quitter_Click", [this] { quitter_Click(); }},
+        {"apropos_Click", [this] { apropos_Click(); }},
     };
 }
 

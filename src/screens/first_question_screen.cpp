@@ -1,6 +1,5 @@
 #include "screens/first_question_screen.h"
 
-#include "platform/label.h"
 #include "shell/moves.h"
 #include "shell/quiz_script.h"
 #include "shell/screen_registry.h"
@@ -14,10 +13,10 @@ const QuizStep &firstStep() { return quizScript[0]; }
 std::vector<Screen::Handler> FirstQuestionScreen::handlers()
 {
     return {
-        {QStringLiteral("Form_Load"), [this] { Form_Load(); }},
-        {QStringLiteral("reponse_Click"), [this] { reponse_Click(); }},
-        {QStringLiteral("exit_Click"), [this] { exit_Click(); }},
-        {QStringLiteral("aproposde_Click"), [this] { aproposde_Click(); }},
+        {"Form_Load", [this] { Form_Load(); }},
+        {"reponse_Click", [this] { reponse_Click(); }},
+        {"exit_Click", [this] { exit_Click(); }},
+        {"aproposde_Click", [this] { aproposde_Click(); }},
     };
 }
 
@@ -25,9 +24,9 @@ void FirstQuestionScreen::Form_Load()
 {
     centre();
     label(firstStep().questionLabel).setCaption(firstStep().questionText());
-    const QString name = inputBox(QStringLiteral("Quel est ton nom jeune bon à rien ?"),
-                                  QStringLiteral("MARZELLE TE DEMANDE TON NOM"));
-    label("nom").setCaption(name + QLatin1Char('!'));
+    const std::string name = inputBox("Quel est ton nom jeune bon à rien ?",
+                                  "MARZELLE TE DEMANDE TON NOM");
+    label("nom").setCaption(name + '!');
 }
 
 void FirstQuestionScreen::reponse_Click() { answerAndMove(screens(), firstStep()); }

@@ -1,8 +1,6 @@
 #include "screens/question_screen.h"
 
-#include "platform/label.h"
 #include "resources/screen_layout.h"
-#include "resources/text.h"
 #include "shell/moves.h"
 #include "shell/quiz_script.h"
 #include "shell/screen_registry.h"
@@ -10,9 +8,9 @@
 namespace tolvane {
 
 namespace {
-QString clickOf(std::string_view control)
+std::string clickOf(std::string_view control)
 {
-    return toQString(control) + QStringLiteral("_Click");
+    return std::string(control) + "_Click";
 }
 } // namespace
 
@@ -21,9 +19,9 @@ QuestionScreen::QuestionScreen(ScreenRegistry &screens, ScreenId id) : Screen(sc
 std::vector<Screen::Handler> QuestionScreen::handlers()
 {
     return {
-        {QStringLiteral("Form_Load"), [this] { Form_Load(); }},
+        {"Form_Load", [this] { Form_Load(); }},
         {clickOf(m_step.answerButton), [this] { answer_Click(); }},
-        {QStringLiteral("quitter_Click"), [this] { quitter_Click(); }},
+        {"quitter_Click", [this] { quitter_Click(); }},
         {clickOf(layoutOf(id()).menu.about), [this] { about_Click(); }},
     };
 }

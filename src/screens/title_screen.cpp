@@ -1,8 +1,5 @@
 #include "screens/title_screen.h"
 
-#include "platform/label.h"
-#include "platform/picture_box.h"
-#include "platform/timer.h"
 #include "shell/moves.h"
 #include "shell/screen_registry.h"
 
@@ -11,12 +8,12 @@ namespace tolvane {
 std::vector<Screen::Handler> TitleScreen::handlers()
 {
     return {
-        {QStringLiteral("form_load"), [this] { form_load(); }},
-        {QStringLiteral("tmrtimer_Timer"), [this] { tmrtimer_Timer(); }},
-        {QStringLiteral("Timer1_Timer"), [this] { Timer1_Timer(); }},
-        {QStringLiteral("jouer_Click"), [this] { jouer_Click(); }},
-        {QStringLiteral("quitter_Click"), [this] { quitter_Click(); }},
-        {QStringLiteral("apropos_Click"), [this] { apropos_Click(); }},
+        {"form_load", [this] { form_load(); }},
+        {"tmrtimer_Timer", [this] { tmrtimer_Timer(); }},
+        {"Timer1_Timer", [this] { Timer1_Timer(); }},
+        {"jouer_Click", [this] { jouer_Click(); }},
+        {"quitter_Click", [this] { quitter_Click(); }},
+        {"apropos_Click", [this] { apropos_Click(); }},
     };
 }
 
@@ -24,14 +21,14 @@ void TitleScreen::form_load()
 {
     centre();
     label("intro").setVisible(true);
-    label("intro").setCaption(QStringLiteral("Jouons tout de suite..."));
-    label("introsuite").setCaption(QStringLiteral("AU TOLVANE VIRAIL !!!"));
+    label("intro").setCaption("Jouons tout de suite...");
+    label("introsuite").setCaption("AU TOLVANE VIRAIL !!!");
 }
 
 void TitleScreen::tmrtimer_Timer()
 {
     // A control's own Visible flag, whether or not its window is on view.
-    if (pictureBox("MARZELLEQUESTION").isHidden())
+    if (!pictureBox("MARZELLEQUESTION").visible())
         label("introsuite").setVisible(true);
 }
 

@@ -1,7 +1,6 @@
 #include "screens/verdict_screen.h"
 
 #include "shell/moves.h"
-#include "resources/text.h"
 #include "shell/quiz_script.h"
 #include "shell/screen_registry.h"
 
@@ -21,10 +20,10 @@ VerdictScreen::VerdictScreen(ScreenRegistry &screens, ScreenId id)
 
 std::vector<Screen::Handler> VerdictScreen::handlers()
 {
-    const QString button = toQString(m_verdict.button);
+    const std::string button(m_verdict.button);
     return {
-        {QStringLiteral("Form_Load"), [this] { Form_Load(); }},
-        {button + QStringLiteral("_Click"), [this] { button_Click(); }},
+        {"Form_Load", [this] { Form_Load(); }},
+        {button + "_Click", [this] { button_Click(); }},
     };
 }
 

@@ -1,6 +1,6 @@
 #include "shell/centring.h"
 
-#include "platform/runtime_error.h"
+#include "runtime/runtime_error.h"
 
 #include <cfenv>
 #include <cmath>
@@ -20,7 +20,7 @@ float centredOrigin(float displayExtent, float windowExtent)
         std::feraiseexcept(FE_INVALID);
     volatile double origin = display / 2.0 - window / 2.0;
     if (std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW))
-        throw RuntimeError::floatingPoint();
+        throw runtime::RuntimeError::floatingPoint();
     return static_cast<float>(origin);
 }
 

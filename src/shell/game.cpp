@@ -1,26 +1,15 @@
 #include "shell/game.h"
 
-#include "platform/fonts.h"
-#include "resources/picture_cache.h"
-
-#include <QApplication>
+#include "runtime/runtime.h"
 
 namespace tolvane {
 
-int playGame(QApplication &app, const ScreenRegistry::Factory &screens)
+int playGame(runtime::Runtime &runtime, const ScreenRegistry::Factory &screens)
 {
-    // The game decides when it is over: a hidden screen is still part of it,
-    // and the name prompt may be the only window on view.
-    app.setQuitOnLastWindowClosed(false);
-    pictures::startDecodingInBackground();
-    prepareFonts();
-    ScreenRegistry registry(screens);
+    ScreenRegistry registry(runtime, screens);
+    registry.pictures().decodeInBackground();
     registry.start();
-    const int status = registry.hasEnded() ? registry.exitStatus() : app.exec();
-    // The windows closed by the ending are deleted before the registry goes.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    pictures::finishDecodingInBackground();
-    return status;
+    return registry.hasEnded() ? registry.exitStatus() : runtime.run();
 }
 
 } // namespace tolvane

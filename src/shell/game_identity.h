@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QString>
+#include <string_view>
 
 namespace tolvane {
 
 // The game's name as the player sees it in captions and boxes.
-inline QString gameTitle() { return QStringLiteral("LE TOLVANE VIRAIL"); }
+inline constexpr std::string_view gameTitle = "LE TOLVANE VIRAIL";
 
 } // namespace tolvane

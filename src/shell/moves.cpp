@@ -1,7 +1,5 @@
 #include "shell/moves.h"
 
-#include "platform/text_box.h"
-#include "resources/text.h"
 #include "shell/quiz_script.h"
 #include "shell/screen_registry.h"
 
@@ -10,8 +8,8 @@ namespace tolvane {
 void answerAndMove(ScreenRegistry &screens, const QuizStep &step)
 {
     Screen &question = screens.get(step.questionScreen);
-    const QString typed = question.textBox(step.answerBox).text();
-    const bool matched = answersMatch(typed, toQString(step.acceptedAnswer));
+    const std::string typed = question.textBox(step.answerBox).text();
+    const bool matched = answersMatch(screens.runtime(), typed, step.acceptedAnswer);
     moveOn(screens, step.questionScreen, matched ? step.match.screen : step.miss.screen);
 }
 

@@ -1,6 +1,6 @@
 #include "shell/quiz_script.h"
 
-#include "resources/text.h"
+#include "runtime/runtime.h"
 
 namespace tolvane {
 
@@ -79,11 +79,11 @@ const std::array<QuizStep, 5> quizScript{{
     },
 }};
 
-QString QuizStep::questionText() const
+std::string QuizStep::questionText() const
 {
-    QString text = toQString(question);
+    std::string text(question);
     if (!questionSecondLine.empty())
-        text += QChar(u'\r') + toQString(questionSecondLine);
+        text.append("\r").append(questionSecondLine);
     return text;
 }
 
@@ -105,9 +105,9 @@ const QuizStep *stepJudgedOn(ScreenId screen)
     return nullptr;
 }
 
-bool answersMatch(const QString &typed, const QString &accepted)
+bool answersMatch(const runtime::Runtime &runtime, std::string_view typed, std::string_view accepted)
 {
-    return typed.compare(accepted, Qt::CaseInsensitive) == 0;
+    return runtime.equalIgnoringCase(typed, accepted);
 }
 
 } // namespace tolvane

@@ -5,12 +5,15 @@
 
 #include "resources/screen_id.h"
 
-#include <QString>
-
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace tolvane {
+
+namespace runtime {
+class Runtime;
+}
 
 struct Verdict {
     ScreenId screen;
@@ -34,7 +37,7 @@ struct QuizStep {
     ScreenId next;
 
     // The text the question screen writes into its question label at load.
-    QString questionText() const;
+    std::string questionText() const;
 };
 
 extern const std::array<QuizStep, 5> quizScript;
@@ -45,7 +48,8 @@ const QuizStep *stepAskedOn(ScreenId screen);
 const QuizStep *stepJudgedOn(ScreenId screen);
 
 // The typed answer against the accepted one: the same text apart from letter
-// case. Nothing is trimmed or normalised; spaces, accents and punctuation count.
-bool answersMatch(const QString &typed, const QString &accepted);
+// case, by the user's locale, as the runtime compares texts. Nothing is
+// trimmed or normalised; spaces, accents and punctuation count.
+bool answersMatch(const runtime::Runtime &runtime, std::string_view typed, std::string_view accepted);
 
 } // namespace tolvane

@@ -1,52 +1,35 @@
 #include "shell/screen.h"
 
-#include "platform/display.h"
-#include "platform/form.h"
-#include "platform/image.h"
-#include "platform/input_box.h"
-#include "platform/label.h"
-#include "platform/picture_box.h"
-#include "platform/runtime_error.h"
-#include "platform/text_box.h"
-#include "platform/timer.h"
-#include "platform/twips.h"
-#include "resources/screen_layout.h"
-#include "resources/text.h"
+#include "runtime/runtime.h"
+#include "runtime/runtime_error.h"
 #include "shell/screen_registry.h"
+
+#include <algorithm>
 
 namespace tolvane {
 
+using runtime::RuntimeError;
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
+}
+
 Screen::Screen(ScreenRegistry &screens, ScreenId id) : m_screens(screens), m_id(id) {}
 
-Screen::~Screen()
-{
-    if (m_form) {
-        m_form->closeByProgram();
-        delete m_form;
-    }
-}
+Screen::~Screen() = default;
 
-QString Screen::name() const
-{
-    return toQString(nameOf(m_id));
-}
-
-Form *Screen::form() const { return m_form.data(); }
-
-bool Screen::isVisible() const { return m_form && m_form->isVisible(); }
+bool Screen::isVisible() const { return m_window && m_window->isVisible(); }
 
 void Screen::load()
 {
     m_state = State::Loading;
-    m_form = new Form(layoutOf(m_id));
-    m_form->setEventSink([this](const QString &control, const QString &event) {
-        m_screens.guard([&] { dispatch(control, event); });
-    });
-    QObject::connect(m_form, &Form::closedByUser, m_form, [this] { unloadAfterClose(); });
-    m_form->startTimers();
+    m_window = m_screens.runtime().createWindow(layout(), m_screens.pictures(), *this);
     ++m_loads;
-    dispatch(QStringLiteral("Form"), QStringLiteral("Load"));
-    m_state = State::Loaded;
+    dispatch("Form", "Load");
+    // The player may have closed the window while its load handler waited.
+    m_state = m_window ? State::Loaded : State::Created;
 }
 
 void Screen::show()
@@ -54,17 +37,17 @@ void Screen::show()
     m_screens.throwIfEnded();
     if (m_state == State::Created)
         load();
-    // The load handler may have waited in a modal box, during which the game
-    // may have ended.
+    // The load handler may have waited in the input box, during which the
+    // game may have ended.
     m_screens.throwIfEnded();
-    loadedForm().showAndActivate();
+    window().show();
 }
 
 void Screen::hide()
 {
     m_screens.throwIfEnded();
-    if (m_form)
-        m_form->hide();
+    if (m_window)
+        m_window->hide();
 }
 
 void Screen::setVisible(bool visible)
@@ -75,90 +58,118 @@ void Screen::setVisible(bool visible)
         hide();
 }
 
-void Screen::centre() { tolvane::centre(*this, display::widthTwips(), display::heightTwips()); }
+void Screen::centre()
+{
+    const runtime::Runtime &display = m_screens.runtime();
+    tolvane::centre(*this, display.displayWidth(), display.displayHeight());
+}
 
-QString Screen::inputBox(const QString &prompt, const QString &title)
+std::string Screen::inputBox(std::string_view prompt, std::string_view title)
 {
     m_screens.throwIfEnded();
-    QString answer = tolvane::inputBox::ask(prompt, title);
+    std::string answer = m_screens.runtime().inputBox(prompt, title);
     m_screens.throwIfEnded();
     return answer;
 }
 
-float Screen::width() const { return pixelsToTwips(loadedForm().outerSize().width()); }
+float Screen::width() const { return window().width(); }
 
-float Screen::height() const { return pixelsToTwips(loadedForm().outerSize().height()); }
+float Screen::height() const { return window().height(); }
 
 void Screen::setLeft(float left)
 {
-    Form &form = loadedForm();
+    window().setLeft(left);
     m_left = left;
-    form.move(twipsToPixels(left), form.y());
 }
 
 void Screen::setTop(float top)
 {
-    Form &form = loadedForm();
+    window().setTop(top);
     m_top = top;
-    form.move(form.x(), twipsToPixels(top));
 }
 
-Form &Screen::loadedForm() const
+runtime::Window &Screen::window() const
 {
-    if (!m_form)
+    if (!m_window)
         throw RuntimeError::objectRequired();
-    return *m_form;
+    return *m_window;
 }
 
-template <class T> T &Screen::controlOf(std::string_view name) const
+runtime::ControlIndex Screen::controlOf(std::string_view name, ControlKind kind) const
 {
-    const QString text = toQString(name);
-    T *control = loadedForm().controlAs<T>(text);
-    if (!control)
-        throw RuntimeError::controlNotFound(text);
-    return *control;
+    window();
+    const auto &controls = layout().controls;
+    for (runtime::ControlIndex i = 0; i < controls.size(); ++i) {
+        if (sameName(controls[i].name, name))
+            return controls[i].kind == kind ? i : throw RuntimeError::controlNotFound(name);
+    }
+    throw RuntimeError::controlNotFound(name);
 }
 
-Label &Screen::label(std::string_view name) const { return controlOf<Label>(name); }
-TextBox &Screen::textBox(std::string_view name) const { return controlOf<TextBox>(name); }
-Timer &Screen::timer(std::string_view name) const { return controlOf<Timer>(name); }
-PictureBox &Screen::pictureBox(std::string_view name) const { return controlOf<PictureBox>(name); }
-Image &Screen::image(std::string_view name) const { return controlOf<Image>(name); }
+control::Label Screen::label(std::string_view name) const { return {*this, controlOf(name, ControlKind::Label)}; }
+control::TextBox Screen::textBox(std::string_view name) const { return {*this, controlOf(name, ControlKind::TextBox)}; }
+control::Timer Screen::timer(std::string_view name) const { return {*this, controlOf(name, ControlKind::Timer)}; }
+control::PictureBox Screen::pictureBox(std::string_view name) const
+{
+    return {*this, controlOf(name, ControlKind::PictureBox)};
+}
+control::Image Screen::image(std::string_view name) const { return {*this, controlOf(name, ControlKind::Image)}; }
 
-void Screen::dispatch(const QString &control, const QString &event)
+void Screen::dispatch(std::string_view control, std::string_view event)
 {
     if (!m_handlersBound) {
         m_handlers = handlers();
+        m_running.assign(m_handlers.size(), false);
         m_handlersBound = true;
     }
-    const QString bound = control + QLatin1Char('_') + event;
-    for (const Handler &handler : m_handlers) {
-        if (handler.name.compare(bound, Qt::CaseInsensitive) == 0) {
-            if (event == QLatin1String("Load"))
-                ++m_loadHandlerRuns;
-            handler.run();
+    for (std::size_t i = 0; i < m_handlers.size(); ++i) {
+        const std::string &bound = m_handlers[i].name;
+        const bool matches = bound.size() == control.size() + 1 + event.size() && bound[control.size()] == '_' &&
+                             sameName(std::string_view(bound).substr(0, control.size()), control) &&
+                             sameName(std::string_view(bound).substr(control.size() + 1), event);
+        if (!matches)
+            continue;
+        if (m_running[i])
             return;
-        }
+        if (event == "Load")
+            ++m_loadHandlerRuns;
+        m_running[i] = true;
+        struct Done {
+            std::vector<bool> &running;
+            std::size_t i;
+            ~Done() { running[i] = false; }
+        } done{m_running, i};
+        m_handlers[i].run();
+        return;
     }
 }
 
-void Screen::unloadAfterClose()
+void Screen::controlEvent(std::string_view control, std::string_view event)
 {
-    Form *form = m_form;
-    m_form = nullptr;
+    // The names may belong to a window that the handler destroys.
+    const std::string controlName(control);
+    const std::string eventName(event);
+    m_screens.guard([&] { dispatch(controlName, eventName); });
+}
+
+void Screen::closedByPlayer()
+{
+    m_window.reset();
     m_state = State::Created;
-    if (form)
-        form->deleteLater();
     m_screens.screenClosedByPlayer();
 }
 
-void Screen::discard()
+void Screen::discard() { m_window.reset(); }
+
+void Screen::stopTimers()
 {
-    if (!m_form)
+    if (!m_window)
         return;
-    m_form->closeByProgram();
-    m_form->deleteLater();
-    m_form = nullptr;
+    const auto &controls = layout().controls;
+    for (runtime::ControlIndex i = 0; i < controls.size(); ++i) {
+        if (controls[i].kind == ControlKind::Timer)
+            m_window->setTimerEnabled(i, false);
+    }
 }
 
 } // namespace tolvane

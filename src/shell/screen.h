@@ -7,39 +7,36 @@
 //   loaded --the player's close control--> created, not loaded
 //
 // A Show that meets a screen still loading only makes it visible: the load
-// handler never runs inside itself.
+// handler never runs inside itself, nor does any other handler.
 
 #include "resources/screen_id.h"
+#include "resources/screen_layout.h"
+#include "runtime/window.h"
 #include "shell/centring.h"
-
-#include <QPointer>
-#include <QString>
+#include "shell/controls.h"
 
 #include <functional>
+#include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
 namespace tolvane {
 
-class Form;
-class Image;
-class Label;
-class PictureBox;
 class ScreenRegistry;
-class TextBox;
-class Timer;
 
-class Screen : private Placeable {
+class Screen : public runtime::WindowEvents, private Placeable {
 public:
     enum class State { Created, Loading, Loaded };
 
     Screen(ScreenRegistry &screens, ScreenId id);
-    ~Screen() override;
+    virtual ~Screen();
     Screen(const Screen &) = delete;
     Screen &operator=(const Screen &) = delete;
 
     ScreenId id() const { return m_id; }
-    QString name() const;
+    std::string_view name() const { return nameOf(m_id); }
+    const ScreenLayout &layout() const { return layoutOf(m_id); }
     State state() const { return m_state; }
     bool isLoaded() const { return m_state != State::Created; }
     bool isVisible() const;
@@ -53,36 +50,40 @@ public:
     void setVisible(bool visible); // only False is ever written
     void centre();
     // The modal input box, from inside a handler: the game may end while it waits.
-    QString inputBox(const QString &prompt, const QString &title);
+    std::string inputBox(std::string_view prompt, std::string_view title);
 
     float left() const { return m_left; }
     float top() const { return m_top; }
-    float width() const override;  // outer size, twips
+    float width() const override; // outer size, twips
     float height() const override;
     void setLeft(float left) override;
     void setTop(float top) override;
 
     // This screen's controls, by name, letter case ignored; a name the window
-    // does not have is a runtime error.
-    Label &label(std::string_view name) const;
-    TextBox &textBox(std::string_view name) const;
-    Timer &timer(std::string_view name) const;
-    PictureBox &pictureBox(std::string_view name) const;
-    Image &image(std::string_view name) const;
+    // does not have, or a control of another kind, is a runtime error.
+    control::Label label(std::string_view name) const;
+    control::TextBox textBox(std::string_view name) const;
+    control::Timer timer(std::string_view name) const;
+    control::PictureBox pictureBox(std::string_view name) const;
+    control::Image image(std::string_view name) const;
 
-    // The window while the screen is loaded; nullptr otherwise.
-    Form *form() const;
+    // The window while the screen is loaded; a runtime error otherwise.
+    runtime::Window &window() const;
+    runtime::Window *windowIfLoaded() const { return m_window.get(); }
 
     // Delivers one control event ("Form"/"Load" for the load handler) to the
-    // handler bound to it; an event without a handler is dropped.
-    void dispatch(const QString &control, const QString &event);
+    // handler bound to it; an event without a handler is dropped, and so is
+    // one whose handler is still running (waiting in the input box).
+    void dispatch(std::string_view control, std::string_view event);
 
     // End: the window closes without counting as the player's close.
     void discard();
+    // An error box is coming: no timer of this screen ticks any more.
+    void stopTimers();
 
 protected:
     struct Handler {
-        QString name; // control_Event, as bound; compared without letter case
+        std::string name; // control_Event, as bound; compared without letter case
         std::function<void()> run;
     };
     // The screen's handlers, one per bound control event.
@@ -91,21 +92,27 @@ protected:
     ScreenRegistry &screens() const { return m_screens; }
 
 private:
+    // From the window.
+    void controlEvent(std::string_view control, std::string_view event) override;
+    void closedByPlayer() override;
+
     void load();
-    void unloadAfterClose();
-    Form &loadedForm() const;
-    template <class T> T &controlOf(std::string_view name) const;
+    runtime::ControlIndex controlOf(std::string_view name, ControlKind kind) const;
 
     ScreenRegistry &m_screens;
     ScreenId m_id;
     State m_state = State::Created;
-    QPointer<Form> m_form;
+    std::unique_ptr<runtime::Window> m_window;
     std::vector<Handler> m_handlers;
+    std::vector<bool> m_running; // per handler: it has not returned yet
     bool m_handlersBound = false;
     int m_loads = 0;
     int m_loadHandlerRuns = 0;
     float m_left = 0.0f;
     float m_top = 0.0f;
 };
+
+// Control and handler names: the same apart from the case of ASCII letters.
+bool sameName(std::string_view a, std::string_view b);
 
 } // namespace tolvane

@@ -1,25 +1,25 @@
 #include "shell/screen_registry.h"
 
-#include "platform/error_box.h"
-#include "platform/form.h"
-#include "platform/input_box.h"
-#include "platform/timer.h"
+#include "runtime/runtime.h"
 #include "shell/game_identity.h"
-
-#include <QCoreApplication>
-
-#include <new>
 
 namespace tolvane {
 
-ScreenRegistry::ScreenRegistry(Factory factory)
-    : m_factory(std::move(factory)),
-      m_exitHook([](int status) { QCoreApplication::exit(status); }),
-      m_errorBox([](const RuntimeError &error) { showErrorBox(gameTitle(), error); })
+using runtime::RuntimeError;
+
+ScreenRegistry::ScreenRegistry(runtime::Runtime &runtime, Factory factory)
+    : m_runtime(runtime), m_factory(std::move(factory)), m_pictures(runtime)
 {
 }
 
-ScreenRegistry::~ScreenRegistry() = default;
+ScreenRegistry::~ScreenRegistry()
+{
+    // Windows go first: a screen's handlers may not run during its neighbours' teardown.
+    for (auto &slot : m_slots) {
+        if (slot)
+            slot->discard();
+    }
+}
 
 Screen &ScreenRegistry::get(ScreenId id)
 {
@@ -39,40 +39,26 @@ void ScreenRegistry::start()
 void ScreenRegistry::end(int status)
 {
     shutDown(Ending::Quit, status);
-    throw EndOfProgram{};
+    throw runtime::EndOfProgram{};
 }
 
 void ScreenRegistry::throwIfEnded() const
 {
     if (hasEnded())
-        throw EndOfProgram{};
-}
-
-void ScreenRegistry::guard(const std::function<void()> &handler)
-{
-    if (hasEnded() || m_failing)
-        return;
-    try {
-        handler();
-    } catch (const EndOfProgram &) {
-    } catch (const RuntimeError &error) {
-        fail(error);
-    } catch (const std::bad_alloc &) {
-        fail(RuntimeError::outOfMemory());
-    }
+        throw runtime::EndOfProgram{};
 }
 
 void ScreenRegistry::fail(const RuntimeError &error)
 {
-    if (hasEnded() || m_failing)
+    if (hasEnded() || m_failure)
         return;
     // Nothing else runs while the error box is up.
-    m_failing = true;
+    m_failure = error;
     for (auto &slot : m_slots) {
-        if (slot && slot->form())
-            slot->form()->stopTimers();
+        if (slot)
+            slot->stopTimers();
     }
-    m_errorBox(error);
+    m_runtime.errorBox(gameTitle, errorBoxText(error));
     shutDown(Ending::Error, 1);
 }
 
@@ -86,8 +72,7 @@ void ScreenRegistry::shutDown(Ending why, int status)
         if (slot)
             slot->discard();
     }
-    inputBox::dismiss();
-    m_exitHook(status);
+    m_runtime.end(status);
 }
 
 void ScreenRegistry::screenClosedByPlayer()
@@ -100,6 +85,11 @@ void ScreenRegistry::screenClosedByPlayer()
     }
     // No window is left for the player to reach: the game is over.
     shutDown(Ending::LastWindowClosed, 0);
+}
+
+std::string errorBoxText(const RuntimeError &error)
+{
+    return "Erreur d'exécution '" + std::to_string(error.number()) + "':\n\n" + error.text();
 }
 
 } // namespace tolvane

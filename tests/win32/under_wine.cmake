@@ -18,7 +18,8 @@ if(TOLVANE_MINGW_CXX)
         BUILD_ALWAYS ON)
     add_test(NAME win32_under_wine
         COMMAND ${CMAKE_CURRENT_LIST_DIR}/run_under_wine.sh
-                ${CMAKE_BINARY_DIR}/windows/tests/win32/test_win32_runtime.exe)
+                ${CMAKE_BINARY_DIR}/windows/tests/win32/test_win32_runtime.exe
+                ${CMAKE_BINARY_DIR}/windows/tests/win32/test_win32_game.exe)
 else()
     add_test(NAME win32_under_wine COMMAND sh -c "echo 'SKIP: x86_64-w64-mingw32-g++-posix not found'; exit 77")
 endif()

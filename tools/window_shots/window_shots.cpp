@@ -6,10 +6,9 @@
 // Used to look at the game's screens; tools/take-screenshots runs it in a
 // virtual display with a window manager.
 
-#include "platform/form.h"
-#include "platform/startup.h"
-#include "platform/timer.h"
-#include "resources/program_icon.h"
+#include "platform/qt/form.h"
+#include "platform/qt/qt_runtime.h"
+#include "platform/qt/qt_window.h"
 #include "screens/screen_factory.h"
 #include "shell/screen_registry.h"
 
@@ -27,6 +26,13 @@
 using namespace tolvane;
 
 namespace {
+
+// The game's own runtime, except that nothing ends the tool but its last picture.
+class ShotRuntime : public qt::QtRuntime {
+public:
+    using QtRuntime::QtRuntime;
+    void end(int) override {}
+};
 
 void wait(int ms)
 {
@@ -61,13 +67,10 @@ int main(int argc, char *argv[])
     const QString outDir = QString::fromLocal8Bit(argv[1]);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    installFrenchTranslations(app);
-    installProgramIdentity(app);
-    app.setQuitOnLastWindowClosed(false);
+    ShotRuntime runtime(app);
     QDir().mkpath(outDir);
 
-    ScreenRegistry screens(makeScreen);
-    screens.setExitHook([](int) {});
+    ScreenRegistry screens(runtime, makeScreen);
 
     // The name prompt: photographed, then answered.
     QTimer prompt;
@@ -117,14 +120,15 @@ int main(int argc, char *argv[])
             screens.get(shot.screen).show();
         });
         if (shot.click)
-            screens.guard([&] { screens.get(shot.screen).dispatch(QString::fromLatin1(shot.click), QStringLiteral("Click")); });
+            screens.guard([&] { screens.get(shot.screen).dispatch(shot.click, "Click"); });
         wait(shot.waitMs);
         Screen *screen = screens.find(shot.screen);
-        if (!screen || !screen->form()) {
+        auto *window = screen ? static_cast<qt::QtWindow *>(screen->windowIfLoaded()) : nullptr;
+        if (!window || !window->form()) {
             std::fprintf(stderr, "%s: not on view\n", shot.file);
             continue;
         }
-        shoot(screen->form()).save(outDir + QLatin1Char('/') + QLatin1String(shot.file));
+        shoot(window->form()).save(outDir + QLatin1Char('/') + QLatin1String(shot.file));
         std::printf("%s\n", shot.file);
         // The title screen's own advance would bring TOLVANE2 back over the
         // later pictures.

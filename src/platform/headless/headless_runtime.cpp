@@ -1,0 +1,165 @@
+#include "platform/headless/headless_runtime.h"
+
+#include "platform/headless/headless_window.h"
+#include "platform/headless/text_case.h"
+
+#include <algorithm>
+
+namespace tolvane::headless {
+
+namespace {
+
+// A decoded picture is only its size here: nothing is drawn.
+class HeadlessPicture : public runtime::Picture {
+public:
+    explicit HeadlessPicture(runtime::PixelRect part) : part(part) {}
+    runtime::PixelRect part;
+};
+
+bool startsWith(std::span<const unsigned char> file, std::string_view signature)
+{
+    return file.size() >= signature.size() &&
+           std::equal(signature.begin(), signature.end(), file.begin(),
+                      [](char s, unsigned char f) { return static_cast<unsigned char>(s) == f; });
+}
+
+constexpr std::int64_t giveUpAfterMs = 60 * 60 * 1000;
+
+} // namespace
+
+HeadlessRuntime::HeadlessRuntime(Desktop desktop) : m_desktop(desktop) {}
+
+HeadlessRuntime::~HeadlessRuntime() = default;
+
+std::unique_ptr<runtime::Window> HeadlessRuntime::createWindow(const ScreenLayout &layout,
+                                                               runtime::PictureSource &pictures,
+                                                               runtime::WindowEvents &events)
+{
+    auto window = std::make_unique<HeadlessWindow>(*this, layout, pictures, events);
+    m_windows.push_back(window.get());
+    return window;
+}
+
+void HeadlessRuntime::forget(HeadlessWindow *window)
+{
+    std::erase(m_windows, window);
+    std::erase_if(m_timers, [&](const TimerEntry &t) { return t.window == window; });
+    if (m_active == window)
+        m_active = nullptr;
+}
+
+float HeadlessRuntime::displayWidth() const { return float(m_desktop.displayWidth * twipsPerPixel); }
+
+float HeadlessRuntime::displayHeight() const { return float(m_desktop.displayHeight * twipsPerPixel); }
+
+std::string HeadlessRuntime::inputBox(std::string_view prompt, std::string_view title)
+{
+    m_prompts.push_back({std::string(prompt), std::string(title), m_now});
+    const PromptAnswer answer = m_promptScript ? m_promptScript(prompt, title) : PromptAnswer{};
+    m_promptOpen = true;
+    if (answer.afterMs > 0)
+        advance(answer.afterMs);
+    m_promptOpen = false;
+    if (m_ended || !answer.ok)
+        return {};
+    return answer.text;
+}
+
+void HeadlessRuntime::errorBox(std::string_view title, std::string_view message)
+{
+    m_errorBoxes.emplace_back(std::string(title), std::string(message));
+}
+
+int HeadlessRuntime::run()
+{
+    const std::int64_t limit = m_now + giveUpAfterMs;
+    while (!m_ended) {
+        const std::int64_t due = nextTimerDue();
+        if (due < 0 || due > limit)
+            return -1;
+        advance(due - m_now);
+    }
+    return m_status;
+}
+
+void HeadlessRuntime::end(int status)
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_status = status;
+}
+
+bool HeadlessRuntime::equalIgnoringCase(std::string_view a, std::string_view b) const
+{
+    return headless::equalIgnoringCase(a, b);
+}
+
+std::unique_ptr<runtime::Picture> HeadlessRuntime::decodePicture(std::span<const unsigned char> file,
+                                                                 runtime::PixelRect part) const
+{
+    ++m_decodes;
+    const bool jpeg = startsWith(file, "\xFF\xD8\xFF");
+    const bool gif = startsWith(file, "GIF89a") || startsWith(file, "GIF87a");
+    if (!jpeg && !gif)
+        return nullptr;
+    return std::make_unique<HeadlessPicture>(part);
+}
+
+HeadlessWindow *HeadlessRuntime::window(std::string_view name) const
+{
+    for (HeadlessWindow *window : m_windows) {
+        if (window->name() == name)
+            return window;
+    }
+    return nullptr;
+}
+
+std::size_t HeadlessRuntime::addTimer(HeadlessWindow *window, runtime::ControlIndex control, int interval)
+{
+    m_timers.push_back({window, control, std::max(1, interval), m_now + std::max(1, interval), true});
+    return m_timers.size() - 1;
+}
+
+HeadlessRuntime::TimerEntry *HeadlessRuntime::timerOf(const HeadlessWindow *window, runtime::ControlIndex control)
+{
+    for (TimerEntry &t : m_timers) {
+        if (t.window == window && t.control == control)
+            return &t;
+    }
+    return nullptr;
+}
+
+std::int64_t HeadlessRuntime::nextTimerDue() const
+{
+    std::int64_t next = -1;
+    for (const TimerEntry &t : m_timers) {
+        if (t.enabled && (next < 0 || t.due < next))
+            next = t.due;
+    }
+    return next;
+}
+
+void HeadlessRuntime::advance(std::int64_t ms)
+{
+    const std::int64_t until = m_now + std::max<std::int64_t>(0, ms);
+    while (!m_ended) {
+        // The timer due first; among those due together, the oldest.
+        TimerEntry *first = nullptr;
+        for (TimerEntry &t : m_timers) {
+            if (t.enabled && t.due <= until && (!first || t.due < first->due))
+                first = &t;
+        }
+        if (!first)
+            break;
+        m_now = std::max(m_now, first->due);
+        first->due += first->interval;
+        HeadlessWindow *window = first->window;
+        const std::string_view name = window->layout().controls[first->control].name;
+        // The tick may close windows, this one among them, and so its timers.
+        window->raise(name, "Timer");
+    }
+    m_now = std::max(m_now, until);
+}
+
+} // namespace tolvane::headless

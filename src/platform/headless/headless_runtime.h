@@ -1,0 +1,120 @@
+#pragma once
+
+// A runtime of plain state and a virtual clock, for the tests and the
+// benchmark, never for players: windows and controls are remembered, not
+// drawn; timers fire in time order as the clock is moved on; the input box
+// is answered by a script; error boxes are written down.
+
+#include "runtime/runtime.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tolvane::headless {
+
+class HeadlessWindow;
+
+// The desktop the game pretends to run on, in pixels.
+struct Desktop {
+    int displayWidth = 1280;
+    int displayHeight = 1024;
+    // The frame around every window's client area and menu bar.
+    int frameLeft = 4;
+    int frameTop = 26;
+    int frameRight = 4;
+    int frameBottom = 4;
+    int menuBarHeight = 20;
+};
+
+class HeadlessRuntime final : public runtime::Runtime {
+public:
+    explicit HeadlessRuntime(Desktop desktop = {});
+    ~HeadlessRuntime() override;
+
+    std::unique_ptr<runtime::Window> createWindow(const ScreenLayout &layout, runtime::PictureSource &pictures,
+                                                  runtime::WindowEvents &events) override;
+    float displayWidth() const override;
+    float displayHeight() const override;
+    std::string inputBox(std::string_view prompt, std::string_view title) override;
+    void errorBox(std::string_view title, std::string_view message) override;
+    // Moves the clock on until the game ends; a game left alone ends only by
+    // itself, so this gives up after an hour of virtual time and returns -1.
+    int run() override;
+    void end(int status) override;
+    bool equalIgnoringCase(std::string_view a, std::string_view b) const override;
+    std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
+                                                    runtime::PixelRect part) const override;
+
+    const Desktop &desktop() const { return m_desktop; }
+
+    // The virtual clock, in milliseconds since the runtime was made.
+    std::int64_t now() const { return m_now; }
+    // Moves the clock on by `ms`, firing each timer as it comes due, in time
+    // order (timers due at the same moment in the order they were made).
+    void advance(std::int64_t ms);
+    // When the next enabled timer is due; -1 if none is.
+    std::int64_t nextTimerDue() const;
+
+    // How the input box is answered: typed text, OK or Cancel, and how long
+    // the player takes, during which the clock runs and timers fire.
+    struct PromptAnswer {
+        std::string text;
+        bool ok = true;
+        std::int64_t afterMs = 0;
+    };
+    using PromptScript = std::function<PromptAnswer(std::string_view prompt, std::string_view title)>;
+    // By default every box is answered at once with OK and nothing typed.
+    void setPromptScript(PromptScript script) { m_promptScript = std::move(script); }
+    struct Prompt {
+        std::string prompt;
+        std::string title;
+        std::int64_t openedAt;
+    };
+    const std::vector<Prompt> &prompts() const { return m_prompts; }
+    bool promptOpen() const { return m_promptOpen; }
+
+    bool hasEnded() const { return m_ended; }
+    int exitStatus() const { return m_status; }
+    // The title and message of every error box shown.
+    const std::vector<std::pair<std::string, std::string>> &errorBoxes() const { return m_errorBoxes; }
+    int decodes() const { return m_decodes; }
+
+    // The windows alive, oldest first, and the one of a name.
+    const std::vector<HeadlessWindow *> &windows() const { return m_windows; }
+    HeadlessWindow *window(std::string_view name) const;
+    // The window in front with the focus, if any is visible.
+    HeadlessWindow *activeWindow() const { return m_active; }
+
+private:
+    friend class HeadlessWindow;
+    struct TimerEntry {
+        HeadlessWindow *window;
+        runtime::ControlIndex control;
+        int interval;
+        std::int64_t due;
+        bool enabled;
+    };
+
+    void activate(HeadlessWindow *window) { m_active = window; }
+    void forget(HeadlessWindow *window);
+    std::size_t addTimer(HeadlessWindow *window, runtime::ControlIndex control, int interval);
+    TimerEntry *timerOf(const HeadlessWindow *window, runtime::ControlIndex control);
+
+    Desktop m_desktop;
+    std::int64_t m_now = 0;
+    std::vector<TimerEntry> m_timers; // oldest first; a closed window's timers are removed
+    std::vector<HeadlessWindow *> m_windows;
+    HeadlessWindow *m_active = nullptr;
+    PromptScript m_promptScript;
+    std::vector<Prompt> m_prompts;
+    bool m_promptOpen = false;
+    bool m_ended = false;
+    int m_status = 0;
+    std::vector<std::pair<std::string, std::string>> m_errorBoxes;
+    mutable std::atomic<int> m_decodes{0};
+};
+
+} // namespace tolvane::headless

@@ -1,0 +1,25 @@
+#include "platform/qt/command_button.h"
+
+#include <QKeyEvent>
+
+namespace tolvane::qt {
+
+CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
+{
+    setAutoDefault(false);
+    setDefault(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !event->isAutoRepeat()) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+} // namespace tolvane::qt

@@ -1,0 +1,357 @@
+#include "platform/qt/form.h"
+
+#include "platform/qt/colours.h"
+#include "platform/qt/command_button.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/image.h"
+#include "platform/qt/label.h"
+#include "platform/qt/picture_box.h"
+#include "platform/qt/text_box.h"
+#include "platform/qt/timer.h"
+#include "platform/qt/twips.h"
+#include "platform/qt/x11_frame.h"
+#include "platform/qt/qt_picture.h"
+#include "platform/qt/text.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace tolvane::qt {
+
+namespace {
+
+// The frame the desktop draws around the game's windows: they all have the
+// same. Qt knows a frame only once a window has been framed, so the window
+// manager is asked for it when the first window is measured; a manager that
+// does not say is measured on the first window it frames, which is then put
+// where it would have been placed with the frame known.
+std::optional<QMargins> desktopFrame;
+bool managerAsked = false;
+
+// The client area: the window's back colour with its background picture drawn
+// once at the top-left corner, beneath every control.
+class ClientArea : public QWidget {
+public:
+    ClientArea(QWidget *parent, const QColor &back, const QtPicture *picture)
+        : QWidget(parent), m_back(back), m_picture(picture)
+    {
+        setObjectName(QStringLiteral("clientArea"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), m_back);
+        if (m_picture)
+            painter.drawPixmap(m_picture->offset(), m_picture->pixmap());
+    }
+
+private:
+    QColor m_back;
+    const QtPicture *m_picture;
+};
+
+QString describe(PictureId id) { return id == PictureId::None ? QString() : toQString(pictureInfo(id).description); }
+
+// A picture that can be clicked: assistive technology can press it too,
+// since it never takes the keyboard focus.
+class AccessibleImage : public QAccessibleWidget {
+public:
+    explicit AccessibleImage(Image *image) : QAccessibleWidget(image, QAccessible::Graphic) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            emit static_cast<Image *>(widget())->clicked();
+    }
+};
+
+// Assistive technology sees each game window as a window with its caption,
+// and each picture as an image.
+QAccessibleInterface *accessibleGameWidget(const QString &className, QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("tolvane::qt::Form"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    if (className == QLatin1String("tolvane::qt::Image"))
+        return new AccessibleImage(static_cast<Image *>(object));
+    return nullptr;
+}
+
+bool takesFocus(ControlKind kind)
+{
+    return kind == ControlKind::TextBox || kind == ControlKind::CommandButton || kind == ControlKind::PictureBox;
+}
+
+} // namespace
+
+Form::Form(const ScreenLayout &layout, runtime::PictureSource &pictures) : QWidget(nullptr), m_layout(layout)
+{
+    static const bool accessibleFactoryInstalled = (QAccessible::installFactory(accessibleGameWidget), true);
+    Q_UNUSED(accessibleFactoryInstalled);
+    setObjectName(toQString(layout.name));
+    setWindowTitle(toQString(layout.caption));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(fontFor(windowFont));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    const QColor back = resolveColour(layout.backColour, palette().color(QPalette::Button), palette());
+    m_client = new ClientArea(this, back, QtPicture::of(pictures.picture(layout.backgroundPicture)));
+
+    buildMenuBar();
+    const int menuHeight = m_menuBar ? m_menuBar->height() : 0;
+    const int clientWidth = twipsToPixels(layout.clientWidth);
+    const int clientHeight = twipsToPixels(layout.clientHeight);
+    m_client->setGeometry(0, menuHeight, clientWidth, clientHeight);
+    setFixedSize(clientWidth, clientHeight + menuHeight);
+    // The design position, of the client area; every window but the About box
+    // is centred by its load handler before it is first shown.
+    setGeometry(twipsToPixels(layout.clientLeft), twipsToPixels(layout.clientTop) - menuHeight, width(), height());
+
+    buildControls(pictures);
+    buildTabOrder();
+}
+
+Form::~Form() = default;
+
+void Form::buildMenuBar()
+{
+    if (!m_layout.menu.present())
+        return;
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setObjectName(QStringLiteral("menuBar"));
+    m_menuBar->setNativeMenuBar(false);
+
+    QMenu *game = m_menuBar->addMenu(toQString(gameMenuCaption));
+    game->setObjectName(toQString(m_layout.menu.game));
+    QAction *quit = game->addAction(toQString(quitItemCaption));
+    quit->setObjectName(toQString(m_layout.menu.quit));
+    QAction *about = m_menuBar->addAction(toQString(aboutItemCaption));
+    about->setObjectName(toQString(m_layout.menu.about));
+
+    for (QAction *item : {quit, about}) {
+        const QString name = item->objectName();
+        connect(item, &QAction::triggered, this, [this, name] { raiseEvent(name, QStringLiteral("Click")); });
+    }
+    m_controls.emplace_back(game->objectName(), game);
+    m_controls.emplace_back(quit->objectName(), quit);
+    m_controls.emplace_back(about->objectName(), about);
+
+    const int width = twipsToPixels(m_layout.clientWidth);
+    const int height = m_menuBar->heightForWidth(width);
+    m_menuBar->setGeometry(0, 0, width, height > 0 ? height : m_menuBar->sizeHint().height());
+}
+
+void Form::buildControls(runtime::PictureSource &pictures)
+{
+    std::vector<QWidget *> widgets; // in layout order, for the stacking
+    for (const ControlLayout &c : m_layout.controls) {
+        const QString name = toQString(c.name);
+        QWidget *parent = m_client;
+        if (!c.container.empty()) {
+            auto *box = controlAs<PictureBox>(toQString(c.container));
+            Q_ASSERT_X(box, "Form", "a control's container must be a picture box laid out before it");
+            parent = box ? box->innerArea() : m_client;
+        }
+        const QRect rect = twipsToPixels(c.left, c.top, c.width, c.height);
+        QWidget *widget = nullptr;
+
+        switch (c.kind) {
+        case ControlKind::Timer: {
+            auto *timer = new Timer(c.interval, this);
+            timer->setObjectName(name);
+            connect(timer, &Timer::tick, this, [this, name] { raiseEvent(name, QStringLiteral("Timer")); });
+            m_timers.push_back(timer);
+            m_controls.emplace_back(name, timer);
+            m_byLayoutIndex.push_back(timer);
+            continue;
+        }
+        case ControlKind::Label: {
+            auto *label = new Label(parent);
+            label->setCaption(toQString(c.caption));
+            QPalette pal = label->palette();
+            pal.setColor(QPalette::WindowText,
+                         resolveColour(c.foreColour, pal.color(QPalette::ButtonText), pal));
+            label->setPalette(pal);
+            widget = label;
+            break;
+        }
+        case ControlKind::TextBox:
+            widget = new TextBox(parent);
+            break;
+        case ControlKind::CommandButton: {
+            auto *button = new CommandButton(parent);
+            button->setText(toQString(c.caption));
+            connect(button, &CommandButton::clicked, this, [this, name] { raiseEvent(name, QStringLiteral("Click")); });
+            widget = button;
+            break;
+        }
+        case ControlKind::PictureBox: {
+            auto *box = new PictureBox(parent);
+            box->setPicture(QtPicture::of(pictures.picture(c.picture)), describe(c.picture));
+            widget = box;
+            break;
+        }
+        case ControlKind::Image: {
+            auto *image = new Image(parent);
+            image->setPicture(QtPicture::of(pictures.picture(c.picture)), c.stretch, describe(c.picture));
+            connect(image, &Image::clicked, this, [this, name] { raiseEvent(name, QStringLiteral("Click")); });
+            widget = image;
+            break;
+        }
+        }
+
+        widget->setObjectName(name);
+        if (c.kind != ControlKind::Image && c.kind != ControlKind::PictureBox)
+            widget->setFont(c.font == windowFont ? font() : fontFor(c.font));
+        if (c.kind == ControlKind::Image && !c.stretch && c.picture != PictureId::None) {
+            const PictureInfo &info = pictureInfo(c.picture);
+            widget->setGeometry(rect.x(), rect.y(), info.width, info.height);
+        } else if (auto *box = qobject_cast<PictureBox *>(widget)) {
+            box->place(rect);
+        } else {
+            widget->setGeometry(rect);
+        }
+        if (!c.visible)
+            widget->hide();
+        widgets.push_back(widget);
+        m_controls.emplace_back(name, widget);
+        m_byLayoutIndex.push_back(widget);
+    }
+    // The first control of the list lies on top: raise from the back forwards.
+    for (auto it = widgets.rbegin(); it != widgets.rend(); ++it)
+        (*it)->raise();
+}
+
+void Form::buildTabOrder()
+{
+    std::vector<std::pair<int, QWidget *>> order;
+    for (const ControlLayout &c : m_layout.controls) {
+        if (takesFocus(c.kind))
+            order.emplace_back(c.tabIndex, static_cast<QWidget *>(control(toQString(c.name))));
+    }
+    std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &[index, widget] : order)
+        m_tabOrder.push_back(widget);
+    for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
+        QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+}
+
+QObject *Form::control(QStringView name) const
+{
+    for (const auto &[controlName, object] : m_controls) {
+        if (controlName.compare(name, Qt::CaseInsensitive) == 0)
+            return object;
+    }
+    return nullptr;
+}
+
+void Form::startTimers()
+{
+    for (Timer *timer : m_timers)
+        timer->start();
+}
+
+void Form::stopTimers()
+{
+    for (Timer *timer : m_timers)
+        timer->setEnabled(false);
+}
+
+QSize Form::outerSize() const
+{
+    if (windowHandle() && isVisible() && !windowHandle()->frameMargins().isNull())
+        return size().grownBy(windowHandle()->frameMargins());
+    if (!desktopFrame && !managerAsked) {
+        managerAsked = true;
+        desktopFrame = x11frame::askBeforeShow(const_cast<Form *>(this));
+    }
+    if (!desktopFrame)
+        m_measuredWithoutFrame = true;
+    return size().grownBy(desktopFrame.value_or(QMargins()));
+}
+
+QMargins Form::knownFrame() { return desktopFrame.value_or(QMargins()); }
+
+void Form::focusFirstControl()
+{
+    for (QWidget *widget : m_tabOrder) {
+        if (widget->isVisibleTo(this) && widget->isEnabled()) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+void Form::showAndActivate()
+{
+    if (!m_focusPlaced) {
+        focusFirstControl();
+        m_focusPlaced = true;
+    }
+    const bool firstShow = !m_shown;
+    m_shown = true;
+    // A window whose native window was made early, to ask the window manager
+    // about it, is placed by its frame like every other one.
+    if (firstShow && testAttribute(Qt::WA_WState_Created) && windowHandle())
+        windowHandle()->setFramePosition(pos());
+    const QPoint placed = pos();
+    show();
+    if (firstShow && !desktopFrame) {
+        // Nothing framed within the wait: no window manager draws frames.
+        desktopFrame = x11frame::measureAfterShow(this).value_or(QMargins());
+        if (m_measuredWithoutFrame) {
+            // Measured too small by the frame: half of that in each axis puts
+            // the window where its outer size would have placed it.
+            const QMargins &f = *desktopFrame;
+            x11frame::moveFrameTo(this, placed - QPoint(int(std::ceil((f.left() + f.right()) / 2.0)),
+                                 int(std::ceil((f.top() + f.bottom()) / 2.0))));
+        }
+    }
+    raise();
+    activateWindow();
+}
+
+void Form::closeByProgram()
+{
+    m_closingByProgram = true;
+    stopTimers();
+    close();
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (!m_closingByProgram) {
+        stopTimers();
+        emit closedByUser();
+    }
+}
+
+void Form::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (windowHandle() && !windowHandle()->frameMargins().isNull())
+        desktopFrame = windowHandle()->frameMargins();
+}
+
+void Form::raiseEvent(const QString &control, const QString &event)
+{
+    if (m_sink)
+        m_sink(control, event);
+}
+
+} // namespace tolvane::qt

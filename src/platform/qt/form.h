@@ -1,0 +1,90 @@
+#pragma once
+
+// A top-level window built from its layout: caption, fixed client size, back
+// colour and background picture, the common menu bar where the window has one,
+// and its controls, named after the layout, placed, stacked and in tab order.
+
+#include "resources/screen_layout.h"
+#include "runtime/picture.h"
+
+#include <QMargins>
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+class QMenuBar;
+
+namespace tolvane::qt {
+
+class Timer;
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    // Receives every control event: the control's name and the event's
+    // ("Click", "Timer").
+    using EventSink = std::function<void(const QString &control, const QString &event)>;
+
+    Form(const ScreenLayout &layout, runtime::PictureSource &pictures);
+    ~Form() override;
+
+    const ScreenLayout &layout() const { return m_layout; }
+    void setEventSink(EventSink sink) { m_sink = std::move(sink); }
+
+    // A control by name, letter case ignored; nullptr if the window has none.
+    QObject *control(QStringView name) const;
+    template <class T> T *controlAs(QStringView name) const { return qobject_cast<T *>(control(name)); }
+    // A control by its place in the layout's control list.
+    QObject *controlAt(std::size_t index) const { return m_byLayoutIndex.at(index); }
+
+    QWidget *clientArea() const { return m_client; }
+    QMenuBar *menuBar() const { return m_menuBar; }
+    // Focusable controls in tab order.
+    const std::vector<QWidget *> &tabOrder() const { return m_tabOrder; }
+
+    void startTimers();
+    void stopTimers();
+
+    // The window's outer size (frame and menu bar included), in logical pixels.
+    QSize outerSize() const;
+    // The frame the desktop draws around the game's windows, as far as it is
+    // known: none before the window manager has told it or framed a window.
+    static QMargins knownFrame();
+
+    void showAndActivate();
+    // Closes the window without it counting as the player's close.
+    void closeByProgram();
+
+signals:
+    void closedByUser();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+
+private:
+    void buildMenuBar();
+    void buildControls(runtime::PictureSource &pictures);
+    void buildTabOrder();
+    void focusFirstControl();
+    void raiseEvent(const QString &control, const QString &event);
+
+    const ScreenLayout &m_layout;
+    EventSink m_sink;
+    QWidget *m_client = nullptr;
+    QMenuBar *m_menuBar = nullptr;
+    std::vector<std::pair<QString, QObject *>> m_controls;
+    std::vector<QObject *> m_byLayoutIndex;
+    std::vector<Timer *> m_timers;
+    std::vector<QWidget *> m_tabOrder;
+    bool m_closingByProgram = false;
+    bool m_focusPlaced = false;
+    bool m_shown = false;
+    // Measured for its centring before any frame was known.
+    mutable bool m_measuredWithoutFrame = false;
+};
+
+} // namespace tolvane::qt

@@ -1,0 +1,61 @@
+#include "platform/qt/image.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tolvane::qt {
+
+Image::Image(QWidget *parent) : QLabel(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Image::setPicture(const QtPicture *picture, bool stretch, const QString &description)
+{
+    m_picture = picture;
+    m_stretch = stretch;
+    m_stretched = {};
+    // Held by the label too, so that assistive technology sees a picture.
+    if (picture)
+        setPixmap(picture->pixmap());
+    setAccessibleName(description);
+    update();
+}
+
+void Image::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    m_stretched = {};
+}
+
+void Image::paintEvent(QPaintEvent *)
+{
+    if (!m_picture)
+        return;
+    QPainter painter(this);
+    if (!m_stretch) {
+        painter.drawPixmap(m_picture->offset(), m_picture->pixmap());
+        return;
+    }
+    if (m_stretched.size() != size())
+        m_stretched = m_picture->pixmap().scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    painter.drawPixmap(0, 0, m_stretched);
+}
+
+void Image::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Image::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+} // namespace tolvane::qt

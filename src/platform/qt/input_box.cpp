@@ -1,0 +1,57 @@
+#include "platform/qt/input_box.h"
+
+#include "platform/qt/display.h"
+#include "platform/qt/form.h"
+#include "platform/qt/x11_frame.h"
+
+#include <QInputDialog>
+#include <QPointer>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace tolvane::qt::inputBox {
+
+namespace {
+QPointer<QInputDialog> openBox;
+}
+
+QString ask(const QString &prompt, const QString &title)
+{
+    QInputDialog box;
+    box.setObjectName(QStringLiteral("InputBox"));
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setInputMode(QInputDialog::TextInput);
+    box.setTextValue(QString());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.adjustSize();
+    // Wide enough for its title to be read whole in the frame.
+    box.setFixedSize(std::max(box.width(), 400), box.height());
+
+    // Centred across the display by its outer frame, its top a third of the
+    // way down. The window manager is asked for the box's frame; one that does
+    // not say draws the frame of the game's windows.
+    const QMargins frame = x11frame::askBeforeShow(&box).value_or(Form::knownFrame());
+    const QRect screen = display::geometry();
+    const int outerWidth = box.width() + frame.left() + frame.right();
+    const QPoint at(screen.x() + (screen.width() - outerWidth) / 2, screen.y() + screen.height() / 3);
+    box.move(at);
+    if (box.testAttribute(Qt::WA_WState_Created) && box.windowHandle())
+        box.windowHandle()->setFramePosition(at); // placed by its frame, like the game's windows
+
+    openBox = &box;
+    const int result = box.exec();
+    openBox = nullptr;
+    return result == QDialog::Accepted ? box.textValue() : QString();
+}
+
+bool isOpen() { return !openBox.isNull(); }
+
+void dismiss()
+{
+    if (openBox)
+        openBox->reject();
+}
+
+} // namespace tolvane::qt::inputBox

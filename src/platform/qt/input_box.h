@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace tolvane::qt::inputBox {
+
+// The modal input box: a prompt, a title, an empty field, OK and Cancel in the
+// desktop's language. Returns the typed text on OK, and the empty text on
+// Cancel or when the box is closed. Events keep flowing while it is open.
+QString ask(const QString &prompt, const QString &title);
+
+bool isOpen();
+
+// Closes an open box as Cancel would; used when the game ends under it.
+void dismiss();
+
+} // namespace tolvane::qt::inputBox

@@ -1,0 +1,35 @@
+#pragma once
+
+// The game's runtime on Qt Widgets, for Linux players.
+
+#include "runtime/runtime.h"
+
+class QApplication;
+
+namespace tolvane::qt {
+
+class QtRuntime : public runtime::Runtime {
+public:
+    // Gives the application its French texts, its icon and its desktop id; the
+    // game decides by itself when it is over.
+    explicit QtRuntime(QApplication &app);
+    ~QtRuntime() override;
+
+    std::unique_ptr<runtime::Window> createWindow(const ScreenLayout &layout, runtime::PictureSource &pictures,
+                                                  runtime::WindowEvents &events) override;
+    float displayWidth() const override;
+    float displayHeight() const override;
+    std::string inputBox(std::string_view prompt, std::string_view title) override;
+    void errorBox(std::string_view title, std::string_view message) override;
+    int run() override;
+    void end(int status) override;
+    bool equalIgnoringCase(std::string_view a, std::string_view b) const override;
+    std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
+                                                    runtime::PixelRect part) const override;
+
+private:
+    QApplication &m_app;
+    bool m_fontsReady = false;
+};
+
+} // namespace tolvane::qt

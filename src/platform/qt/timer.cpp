@@ -1,0 +1,49 @@
+#include "platform/qt/timer.h"
+
+#include <QPointer>
+#include <cmath>
+
+namespace tolvane::qt {
+
+namespace {
+double timeScale = 1.0;
+}
+
+void Timer::setTimeScaleForTests(double scale) { timeScale = scale; }
+
+Timer::Timer(int intervalMs, QObject *parent) : QObject(parent), m_interval(intervalMs)
+{
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &Timer::onTimeout);
+}
+
+void Timer::start()
+{
+    m_enabled = true;
+    m_timer.start(std::max(1, static_cast<int>(std::lround(m_interval * timeScale))));
+}
+
+void Timer::setEnabled(bool enabled)
+{
+    if (enabled == m_enabled)
+        return;
+    if (enabled) {
+        start();
+    } else {
+        m_enabled = false;
+        m_timer.stop();
+    }
+}
+
+void Timer::onTimeout()
+{
+    if (m_inTick || !m_enabled)
+        return;
+    QPointer<Timer> self(this);
+    m_inTick = true;
+    emit tick();
+    if (self)
+        m_inTick = false;
+}
+
+} // namespace tolvane::qt

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+namespace tolvane::qt {
+
+// A window's timer: ticks every interval from the moment its window loads,
+// hidden or not, until it is disabled. A tick that comes while the handler of
+// the previous tick is still running (waiting in a modal box) is dropped, so a
+// handler never runs inside itself.
+class Timer : public QObject {
+    Q_OBJECT
+public:
+    Timer(int intervalMs, QObject *parent = nullptr);
+
+    int interval() const { return m_interval; }
+    bool isEnabled() const { return m_enabled; }
+    void start();
+    void setEnabled(bool enabled);
+    bool isActive() const { return m_timer.isActive(); }
+
+    // Tests and the benchmark alone shorten every interval by this factor; the
+    // game never calls it.
+    static void setTimeScaleForTests(double scale);
+
+signals:
+    void tick();
+
+private:
+    void onTimeout();
+
+    QTimer m_timer;
+    int m_interval = 0;
+    bool m_enabled = true;
+    bool m_inTick = false;
+};
+
+} // namespace tolvane::qt

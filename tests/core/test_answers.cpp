@@ -1,0 +1,50 @@
+// The answer comparison and the quiz script's own table.
+
+#include "platform/headless/headless_runtime.h"
+#include "platform/headless/text_case.h"
+#include "shell/quiz_script.h"
+#include "answer_cases.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace tolvane;
+
+TEST(Answers, ComparedApartFromLetterCaseOnly)
+{
+    const headless::HeadlessRuntime runtime;
+    for (const tolvane::testing::AnswerCase &c : tolvane::testing::answerCases) {
+        EXPECT_EQ(answersMatch(runtime, c.typed, c.accepted), c.matches) << c.name;
+        EXPECT_EQ(answersMatch(runtime, c.accepted, c.typed), c.matches) << c.name << ", the other way round";
+    }
+}
+
+TEST(Answers, MalformedTextMatchesOnlyItself)
+{
+    EXPECT_TRUE(headless::equalIgnoringCase("\xFF\xFE", "\xFF\xFE"));
+    EXPECT_FALSE(headless::equalIgnoringCase("\xC3", "\xC3\xA9"));
+    EXPECT_FALSE(headless::equalIgnoringCase("\xE9", "\xC3\xA9")); // Latin-1 é is not UTF-8 é
+    EXPECT_FALSE(headless::equalIgnoringCase(std::string_view("A\0B", 3), "AB"));
+}
+
+TEST(QuizScript, TextsAndChain)
+{
+    // The questions are shown exactly as written, punctuation included.
+    EXPECT_EQ(quizScript[1].questionText(), "En 2048, quel jour tombera le lundi de Pâques?");
+    const std::string riddle = quizScript[2].questionText();
+    EXPECT_EQ(std::count(riddle.begin(), riddle.end(), '\r'), 1);
+    EXPECT_EQ(riddle.find('\n'), std::string::npos);
+    EXPECT_TRUE(riddle.ends_with("Tatin.\rQui suis-je?"));
+    EXPECT_TRUE(quizScript[3].questionText().ends_with("bleu ? "));
+
+    // Every run visits the same question screens, in order, whatever the verdicts.
+    for (std::size_t i = 0; i + 1 < quizScript.size(); ++i)
+        EXPECT_EQ(quizScript[i].next, quizScript[i + 1].questionScreen);
+    EXPECT_EQ(quizScript.back().next, ScreenId::tolvane17);
+    for (const QuizStep &step : quizScript) {
+        EXPECT_EQ(stepAskedOn(step.questionScreen), &step);
+        EXPECT_EQ(stepJudgedOn(step.match.screen), &step);
+        EXPECT_EQ(stepJudgedOn(step.miss.screen), &step);
+    }
+}

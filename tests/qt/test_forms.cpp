@@ -1,0 +1,351 @@
+// Windows built from their layouts, read back widget by widget, and driven
+// with the keyboard the way a player would.
+
+#include "platform/qt/command_button.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/form.h"
+#include "support/game_driver.h"
+#include "platform/qt/image.h"
+#include "platform/qt/label.h"
+#include "platform/qt/picture_box.h"
+#include "platform/qt/text_box.h"
+#include "platform/qt/timer.h"
+#include "platform/qt/twips.h"
+#include "resources/screen_layout.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+using namespace tolvane;
+using namespace tolvane::qt;
+using namespace tolvane::testing;
+
+Q_DECLARE_METATYPE(tolvane::ScreenId)
+
+namespace {
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// A shown, active window whose control events are written down.
+struct ShownForm {
+    explicit ShownForm(ScreenId id) : form(layoutOf(id), testPictures())
+    {
+        form.setEventSink([this](const QString &control, const QString &event) { events << control + "_" + event; });
+        form.showAndActivate();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+    }
+    template <class T> T *get(const char *name) { return form.controlAs<T>(QString::fromUtf8(name)); }
+    Form form;
+    QStringList events;
+};
+
+// The leftmost column and the lowest row with any ink darker than the
+// background, in a label drawn black on white.
+struct Ink {
+    int left = -1;
+    int bottom = -1;
+};
+
+Ink inkOf(const QString &caption, int width = 400, int height = 120)
+{
+    QWidget back;
+    back.resize(width, height);
+    back.setAutoFillBackground(true);
+    QPalette palette = back.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    back.setPalette(palette);
+    auto *label = new Label(&back);
+    label->setGeometry(0, 0, width, height);
+    label->setFont(fontFor({sansFace, 12.0, 400}));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    label->setCaption(caption);
+    const QImage image = back.grab().toImage();
+    Ink ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                if (ink.left < 0 || x < ink.left)
+                    ink.left = x;
+                ink.bottom = y;
+            }
+        }
+    }
+    return ink;
+}
+
+} // namespace
+
+class TestForms : public QObject {
+    Q_OBJECT
+private slots:
+    void windowsMatchTheirLayouts_data();
+    void windowsMatchTheirLayouts();
+    void facesAreInstalled();
+    void focusOnShowAndTabOrder_data();
+    void focusOnShowAndTabOrder();
+    void accelerators();
+    void enterInAnAnswerBoxSubmitsNothing();
+    void enterAndSpacePressAFocusedButton();
+    void titleMenuOpensWithAltJ();
+    void labelsWrapClipAndBreakOnCarriageReturn();
+    void timersTickFromLoadUntilDisabled();
+};
+
+void TestForms::windowsMatchTheirLayouts_data()
+{
+    QTest::addColumn<ScreenId>("id");
+    for (int slot = 0; slot < screenCount; ++slot) {
+        const auto id = static_cast<ScreenId>(slot);
+        QTest::newRow(nameOf(id).data()) << id;
+    }
+}
+
+void TestForms::windowsMatchTheirLayouts()
+{
+    QFETCH(ScreenId, id);
+    const ScreenLayout &layout = layoutOf(id);
+    Form form(layout, testPictures());
+
+    QCOMPARE(form.objectName(), qs(layout.name));
+    QCOMPARE(form.windowTitle(), qs(layout.caption));
+    QCOMPARE(form.clientArea()->size(), QSize(layout.clientWidth / 15, layout.clientHeight / 15));
+    QCOMPARE(form.clientArea()->y(), form.menuBar() ? form.menuBar()->height() : 0);
+    QCOMPARE(form.size(), QSize(layout.clientWidth / 15, form.clientArea()->geometry().bottom() + 1));
+
+    QCOMPARE(form.menuBar() != nullptr, layout.menu.present());
+    if (layout.menu.present()) {
+        const auto actions = form.menuBar()->actions();
+        QCOMPARE(actions.size(), 2);
+        QCOMPARE(actions[0]->text(), QStringLiteral("&Jeu"));
+        QCOMPARE(actions[0]->menu()->objectName(), qs(layout.menu.game));
+        QCOMPARE(actions[0]->menu()->actions().size(), 1);
+        QCOMPARE(actions[0]->menu()->actions()[0]->text(), QStringLiteral("&Quitter"));
+        QCOMPARE(actions[0]->menu()->actions()[0]->objectName(), qs(layout.menu.quit));
+        QCOMPARE(actions[1]->text(), QStringLiteral("&A propos de..."));
+        QCOMPARE(actions[1]->objectName(), qs(layout.menu.about));
+        QVERIFY(!actions[1]->menu());
+    }
+
+    QWidget *previous = nullptr;
+    for (const ControlLayout &c : layout.controls) {
+        QObject *object = form.control(qs(c.name));
+        QVERIFY2(object, c.name.data());
+        QCOMPARE(object->objectName(), qs(c.name));
+        if (c.kind == ControlKind::Timer) {
+            auto *timer = qobject_cast<Timer *>(object);
+            QVERIFY(timer);
+            QCOMPARE(timer->interval(), c.interval);
+            continue;
+        }
+        auto *widget = qobject_cast<QWidget *>(object);
+        switch (c.kind) {
+        case ControlKind::Label: QVERIFY(qobject_cast<Label *>(widget)); break;
+        case ControlKind::TextBox: QVERIFY(qobject_cast<TextBox *>(widget)); break;
+        case ControlKind::CommandButton: QVERIFY(qobject_cast<CommandButton *>(widget)); break;
+        case ControlKind::PictureBox: QVERIFY(qobject_cast<PictureBox *>(widget)); break;
+        case ControlKind::Image: QVERIFY(qobject_cast<Image *>(widget)); break;
+        case ControlKind::Timer: break;
+        }
+        QCOMPARE(widget->isHidden(), !c.visible);
+
+        // Placed in its container: a picture box's inner area, two pixels
+        // inside its sunken border.
+        QWidget *container = form.clientArea();
+        if (!c.container.empty())
+            container = form.controlAs<PictureBox>(qs(c.container))->innerArea();
+        QCOMPARE(widget->parentWidget(), container);
+        if (!c.container.empty())
+            QCOMPARE(container->pos(), QPoint(2, 2));
+        QCOMPARE(widget->geometry(), twipsToPixels(c.left, c.top, c.width, c.height));
+
+        if (c.kind == ControlKind::Label || c.kind == ControlKind::TextBox || c.kind == ControlKind::CommandButton) {
+            QCOMPARE(QFontInfo(widget->font()).family(), installedFaceFor(c.font.face));
+            QCOMPARE(widget->font().pointSizeF(), c.font.points);
+            QCOMPARE(widget->font().bold(), c.font.weight >= 700);
+        }
+        if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            QCOMPARE(button->text(), qs(c.caption));
+            QVERIFY(!button->isDefault());
+            QVERIFY(!button->autoDefault());
+        }
+        if (auto *label = qobject_cast<Label *>(widget))
+            QCOMPARE(label->caption(), qs(c.caption));
+        QCOMPARE(widget->focusPolicy() == Qt::NoFocus,
+                 c.kind == ControlKind::Label || c.kind == ControlKind::Image);
+
+        // An earlier control lies above a later one among its siblings.
+        if (previous && previous->parentWidget() == widget->parentWidget()) {
+            const auto siblings = widget->parentWidget()->children();
+            QVERIFY2(siblings.indexOf(previous) > siblings.indexOf(widget), c.name.data());
+        }
+        previous = widget;
+    }
+}
+
+void TestForms::facesAreInstalled()
+{
+    const QStringList families = QFontDatabase::families();
+    for (std::string_view face : {sansFace, displayFace}) {
+        const QString installed = installedFaceFor(face);
+        QVERIFY2(families.contains(installed), qPrintable(installed));
+        for (double points : {8.0, 12.0, 13.5, 18.0, 21.75, 24.0}) {
+            const QFont font = fontFor({face, points, 700});
+            QCOMPARE(QFontInfo(font).family(), installed);
+            QCOMPARE(font.pointSizeF(), points);
+        }
+    }
+}
+
+void TestForms::focusOnShowAndTabOrder_data()
+{
+    QTest::addColumn<ScreenId>("id");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("TOLVANE2") << ScreenId::TOLVANE2
+                              << QStringList{"Picture1", "Picture2", "marzelletxt", "reponse", "Picture1"};
+    QTest::newRow("tolvane5") << ScreenId::tolvane5
+                              << QStringList{"Picture1", "Picture2", "LUNDI", "REPONDRE2", "Picture1"};
+    QTest::newRow("tolvane8") << ScreenId::tolvane8
+                              << QStringList{"Picture1", "Picture2", "Marzelleva", "repondre", "Picture1"};
+    QTest::newRow("verdict") << ScreenId::tolvane7 << QStringList{"SUITE", "SUITE"};
+    // Only Picture1 and Picture2 are on view and focusable on the title screen.
+    QTest::newRow("TOLVANE1") << ScreenId::TOLVANE1 << QStringList{"Picture1", "Picture2", "Picture1"};
+}
+
+void TestForms::focusOnShowAndTabOrder()
+{
+    QFETCH(ScreenId, id);
+    QFETCH(QStringList, order);
+    ShownForm shown(id);
+    QCOMPARE(QApplication::focusWidget()->objectName(), order[0]);
+    for (int i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
+    }
+    for (int i = order.size() - 2; i >= 0; --i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
+    }
+}
+
+void TestForms::accelerators()
+{
+    {
+        ShownForm first(ScreenId::TOLVANE2);
+        // An accelerator presses its button the way a click does, after the
+        // button has been seen going down.
+        QTest::keyClick(&first.form, Qt::Key_R, Qt::AltModifier);
+        QTRY_COMPARE(first.events, QStringList{"reponse_Click"});
+        QTest::keyClick(&first.form, Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(first.events, QStringList({"reponse_Click", "aproposde_Click"}));
+    }
+    {
+        ShownForm question(ScreenId::TOLVANE14);
+        QTest::keyClick(question.get<QWidget>("VRAI"), Qt::Key_R, Qt::AltModifier);
+        QTRY_COMPARE(question.events, QStringList{"REPONDRE_Click"});
+    }
+    {
+        ShownForm verdict(ScreenId::tolvane4);
+        QTest::keyClick(&verdict.form, Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(verdict.events, QStringList{"suite4_Click"});
+        // No menu bar here: Alt+J and Alt+A do nothing.
+        QTest::keyClick(&verdict.form, Qt::Key_J, Qt::AltModifier);
+        QTest::keyClick(&verdict.form, Qt::Key_A, Qt::AltModifier);
+        QTest::qWait(150);
+        QCOMPARE(verdict.events, QStringList{"suite4_Click"});
+    }
+    {
+        ShownForm last(ScreenId::tolvane16);
+        QTest::keyClick(&last.form, Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(last.events, QStringList{"fin_Click"});
+    }
+}
+
+void TestForms::enterInAnAnswerBoxSubmitsNothing()
+{
+    ShownForm shown(ScreenId::tolvane5);
+    auto *box = shown.get<TextBox>("LUNDI");
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClicks(box, "LUNDI");
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::qWait(20);
+    QVERIFY(shown.events.isEmpty());
+    QCOMPARE(box->text(), QStringLiteral("LUNDI"));
+}
+
+void TestForms::enterAndSpacePressAFocusedButton()
+{
+    ShownForm shown(ScreenId::TOLVANE15);
+    QCOMPARE(QApplication::focusWidget(), shown.get<QWidget>("fin"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(shown.events, QStringList({"fin_Click", "fin_Click", "fin_Click"}));
+}
+
+void TestForms::titleMenuOpensWithAltJ()
+{
+    ShownForm shown(ScreenId::TOLVANE1);
+    QTest::keyClick(&shown.form, Qt::Key_J, Qt::AltModifier);
+    auto *menu = shown.form.findChild<QMenu *>(QStringLiteral("JEU"));
+    QTRY_VERIFY(menu->isVisible());
+    QTest::qWait(150);
+    QVERIFY(shown.events.isEmpty()); // the hidden "&Jouer" took nothing
+    QTest::keyClick(menu, Qt::Key_Q);
+    QCOMPARE(shown.events, QStringList{"quitter_Click"});
+}
+
+void TestForms::labelsWrapClipAndBreakOnCarriageReturn()
+{
+    // A carriage return starts a new line; the caption keeps the character.
+    const Ink oneLine = inkOf(QStringLiteral("Tatin. Qui suis-je?"));
+    const Ink twoLines = inkOf(QStringLiteral("Tatin.\rQui suis-je?"));
+    QVERIFY(twoLines.bottom > oneLine.bottom + 10);
+    QCOMPARE(Label::drawnText(QStringLiteral("a\rb")), QStringLiteral("a\u2028b"));
+
+    // Leading spaces are drawn, not trimmed.
+    const Ink spaced = inkOf(QStringLiteral("        CORRECT !"));
+    const Ink bare = inkOf(QStringLiteral("CORRECT !"));
+    QVERIFY(spaced.left > bare.left + 20);
+
+    // Too long for its label: wrapped at word boundaries, then clipped at the bottom.
+    const QString longCaption = QStringLiteral("mot ").repeated(60);
+    const Ink wrapped = inkOf(longCaption, 120, 400);
+    QVERIFY(wrapped.bottom > 60);
+    const Ink clipped = inkOf(longCaption, 120, 40);
+    QVERIFY(clipped.bottom <= 39);
+
+    // On its window, the riddle label keeps its size whatever it holds.
+    Form form(layoutOf(ScreenId::tolvane8), testPictures());
+    auto *riddle = form.controlAs<Label>(u"question3");
+    const QRect before = riddle->geometry();
+    riddle->setCaption(longCaption);
+    QCOMPARE(riddle->geometry(), before);
+}
+
+void TestForms::timersTickFromLoadUntilDisabled()
+{
+    Form form(layoutOf(ScreenId::tolvane17), testPictures());
+    QStringList ticks;
+    form.setEventSink([&](const QString &control, const QString &event) { ticks << control + "_" + event; });
+    Timer::setTimeScaleForTests(0.01); // 20 and 35 ms
+    form.startTimers();
+    Timer::setTimeScaleForTests(1.0);
+    QTest::qWait(5);
+    QVERIFY(ticks.isEmpty()); // not at once: one interval after the load
+    QTRY_VERIFY(ticks.contains("Timer1_Timer"));
+    QVERIFY(!form.isVisible()); // a hidden window's timers tick all the same
+    form.controlAs<Timer>(u"Timer2")->setEnabled(false);
+    form.controlAs<Timer>(u"Timer1")->setEnabled(false);
+    const qsizetype count = ticks.size();
+    QTest::qWait(100);
+    QCOMPARE(ticks.size(), count);
+}
+
+QTEST_MAIN(TestForms)
+#include "test_forms.moc"

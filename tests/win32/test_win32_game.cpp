@@ -1,0 +1,513 @@
+// The whole game on the Win32 runtime, played as a player would: real windows,
+// the real message loop on the main thread, and a player on a second thread
+// who looks at the screen and uses the keyboard and the mouse (SendInput).
+// What the game does to its windows is read through a thin layer between the
+// game and the runtime, which records every call.
+
+#include "platform/win32/runtime.h"
+#include "platform/win32/text.h"
+#include "platform/win32/window.h"
+#include "resources/screen_layout.h"
+#include "screens/screen_factory.h"
+#include "shell/game.h"
+#include "shell/quiz_script.h"
+
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+using namespace tolvane;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+// --- What the game did, as the player's thread can read it.
+
+struct Seen {
+    std::mutex mutex;
+    std::map<std::string, HWND> windows;                  // loaded windows by name
+    std::map<std::string, std::map<std::string, HWND>> children; // window -> control -> child window
+    std::map<std::string, std::string> captions;          // "window.control" -> last caption
+    std::map<std::string, bool> visible;                  // "window.control" -> Visible
+    std::map<std::string, int> captionWrites;             // "window.control" -> how many times
+    std::map<std::string, int> loads;                     // window -> windows built for it
+    std::map<std::string, Clock::time_point> shownAt;     // window -> its latest show()
+} seen;
+
+template <typename T> T read(const std::function<T()> &f)
+{
+    std::lock_guard lock(seen.mutex);
+    return f();
+}
+
+class SeenWindow : public runtime::Window {
+public:
+    SeenWindow(std::unique_ptr<runtime::Window> inner, const ScreenLayout &layout)
+        : m_inner(std::move(inner)), m_layout(layout), m_name(layout.name)
+    {
+        auto &w = static_cast<win32::Win32Window &>(*m_inner);
+        std::lock_guard lock(seen.mutex);
+        seen.windows[m_name] = w.handle();
+        ++seen.loads[m_name];
+        for (const ControlLayout &c : layout.controls) {
+            seen.children[m_name][std::string(c.name)] = w.controlWindow(c.name);
+            seen.visible[key(c.name)] = c.visible;
+            seen.captions[key(c.name)] = std::string(c.caption);
+        }
+    }
+    ~SeenWindow() override
+    {
+        {
+            std::lock_guard lock(seen.mutex);
+            seen.windows.erase(m_name);
+        }
+        m_inner.reset();
+    }
+    void show() override
+    {
+        {
+            std::lock_guard lock(seen.mutex);
+            seen.shownAt[m_name] = Clock::now();
+        }
+        m_inner->show();
+    }
+    void hide() override { m_inner->hide(); }
+    bool isVisible() const override { return m_inner->isVisible(); }
+    void setLeft(float twips) override { m_inner->setLeft(twips); }
+    void setTop(float twips) override { m_inner->setTop(twips); }
+    float width() const override { return m_inner->width(); }
+    float height() const override { return m_inner->height(); }
+    void setCaption(runtime::ControlIndex label, std::string_view text) override
+    {
+        {
+            std::lock_guard lock(seen.mutex);
+            seen.captions[key(m_layout.controls[label].name)] = std::string(text);
+            ++seen.captionWrites[key(m_layout.controls[label].name)];
+        }
+        m_inner->setCaption(label, text);
+    }
+    void setControlVisible(runtime::ControlIndex control, bool visible) override
+    {
+        {
+            std::lock_guard lock(seen.mutex);
+            seen.visible[key(m_layout.controls[control].name)] = visible;
+        }
+        m_inner->setControlVisible(control, visible);
+    }
+    bool controlVisible(runtime::ControlIndex control) const override { return m_inner->controlVisible(control); }
+    std::string text(runtime::ControlIndex textBox) const override { return m_inner->text(textBox); }
+    void setTimerEnabled(runtime::ControlIndex timer, bool enabled) override
+    {
+        m_inner->setTimerEnabled(timer, enabled);
+    }
+
+private:
+    std::string key(std::string_view control) const { return m_name + "." + std::string(control); }
+    std::unique_ptr<runtime::Window> m_inner;
+    const ScreenLayout &m_layout;
+    std::string m_name;
+};
+
+class SeenRuntime : public runtime::Runtime {
+public:
+    explicit SeenRuntime(win32::Win32Runtime &inner) : m_inner(inner) {}
+    std::unique_ptr<runtime::Window> createWindow(const ScreenLayout &layout, runtime::PictureSource &pictures,
+                                                  runtime::WindowEvents &events) override
+    {
+        return std::make_unique<SeenWindow>(m_inner.createWindow(layout, pictures, events), layout);
+    }
+    float displayWidth() const override { return m_inner.displayWidth(); }
+    float displayHeight() const override { return m_inner.displayHeight(); }
+    std::string inputBox(std::string_view prompt, std::string_view title) override
+    {
+        return m_inner.inputBox(prompt, title);
+    }
+    void errorBox(std::string_view title, std::string_view message) override { m_inner.errorBox(title, message); }
+    int run() override { return m_inner.run(); }
+    void end(int status) override { m_inner.end(status); }
+    bool equalIgnoringCase(std::string_view a, std::string_view b) const override
+    {
+        return m_inner.equalIgnoringCase(a, b);
+    }
+    std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
+                                                    runtime::PixelRect part) const override
+    {
+        return m_inner.decodePicture(file, part);
+    }
+
+private:
+    win32::Win32Runtime &m_inner;
+};
+
+// --- The player's side.
+
+DWORD gameThread = 0;
+std::vector<std::string> faults;
+std::mutex faultMutex;
+
+struct Abandon {}; // a scenario that cannot go on
+
+void fault(const std::string &what)
+{
+    std::lock_guard lock(faultMutex);
+    faults.push_back(what);
+}
+void expect(bool ok, const std::string &what)
+{
+    if (!ok)
+        fault(what);
+}
+std::string str(long v) { return std::to_string(v); }
+
+bool waitFor(const std::function<bool()> &done, std::chrono::milliseconds limit = 5000ms)
+{
+    const auto until = Clock::now() + limit;
+    while (!done()) {
+        if (Clock::now() > until)
+            return false;
+        std::this_thread::sleep_for(15ms);
+    }
+    return true;
+}
+
+HWND windowOf(const std::string &name)
+{
+    return read<HWND>([&] {
+        auto it = seen.windows.find(name);
+        return it == seen.windows.end() ? HWND(nullptr) : it->second;
+    });
+}
+HWND childOf(const std::string &window, const std::string &control)
+{
+    return read<HWND>([&] { return seen.children[window][control]; });
+}
+std::string captionOf(const std::string &window, const std::string &control)
+{
+    return read<std::string>([&] { return seen.captions[window + "." + control]; });
+}
+bool shownLabel(const std::string &window, const std::string &control)
+{
+    return read<bool>([&] { return seen.visible[window + "." + control]; });
+}
+HWND focus()
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(gameThread, &info);
+    return info.hwndFocus;
+}
+
+// Waits until the window is loaded, on view and in front.
+HWND inFront(const std::string &name)
+{
+    HWND hwnd = nullptr;
+    if (!waitFor([&] {
+            hwnd = windowOf(name);
+            return hwnd && IsWindowVisible(hwnd) && GetForegroundWindow() == hwnd;
+        })) {
+        fault(name + " did not come to the front");
+        throw Abandon{};
+    }
+    std::this_thread::sleep_for(60ms);
+    return hwnd;
+}
+
+void keys(std::initializer_list<std::initializer_list<WORD>> chords)
+{
+    std::vector<INPUT> inputs;
+    for (const auto &down : chords) {
+        for (WORD k : down) {
+            INPUT in{};
+            in.type = INPUT_KEYBOARD;
+            in.ki.wVk = k;
+            inputs.push_back(in);
+        }
+        for (auto it = std::rbegin(down); it != std::rend(down); ++it) {
+            INPUT in{};
+            in.type = INPUT_KEYBOARD;
+            in.ki.wVk = *it;
+            in.ki.dwFlags = KEYEVENTF_KEYUP;
+            inputs.push_back(in);
+        }
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    std::this_thread::sleep_for(60ms);
+}
+
+void type(const std::string &utf8)
+{
+    std::vector<INPUT> inputs;
+    for (wchar_t c : win32::widen(utf8)) {
+        for (DWORD flags : {DWORD(KEYEVENTF_UNICODE), DWORD(KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)}) {
+            INPUT in{};
+            in.type = INPUT_KEYBOARD;
+            in.ki.wScan = c;
+            in.ki.dwFlags = flags;
+            inputs.push_back(in);
+        }
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    std::this_thread::sleep_for(60ms);
+}
+
+void clickAt(HWND hwnd, int x, int y) // client coordinates
+{
+    POINT p{x, y};
+    ClientToScreen(hwnd, &p);
+    SetCursorPos(p.x, p.y);
+    INPUT click[2]{};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, click, sizeof(INPUT));
+    std::this_thread::sleep_for(80ms);
+}
+void click(HWND child)
+{
+    RECT r;
+    GetClientRect(child, &r);
+    clickAt(child, r.right / 2, r.bottom / 2);
+}
+
+// The client size is the layout's, and the outer frame is centred on the display.
+void checkPlaced(const std::string &name)
+{
+    HWND hwnd = windowOf(name);
+    const ScreenLayout *layout = nullptr;
+    for (int s = 0; s < screenCount; ++s)
+        if (layoutOf(ScreenId(s)).name == name)
+            layout = &layoutOf(ScreenId(s));
+    RECT client, outer;
+    GetClientRect(hwnd, &client);
+    GetWindowRect(hwnd, &outer);
+    expect(client.right == std::lround(layout->clientWidth / 15.0) &&
+               client.bottom == std::lround(layout->clientHeight / 15.0),
+           name + ": client area " + str(client.right) + "x" + str(client.bottom));
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    const double left = (sw * 15) / 2.0 - (outer.right - outer.left) * 15 / 2.0;
+    const double top = (sh * 15) / 2.0 - (outer.bottom - outer.top) * 15 / 2.0;
+    expect(outer.left == std::lround(left / 15) && outer.top == std::lround(top / 15),
+           name + ": at " + str(outer.left) + "," + str(outer.top) + ", not centred");
+}
+
+HWND prompt()
+{
+    HWND box = nullptr;
+    if (!waitFor([&] {
+            box = FindWindowW(L"#32770", L"MARZELLE TE DEMANDE TON NOM");
+            return box && IsWindowVisible(box) && GetForegroundWindow() == box;
+        })) {
+        fault("the name prompt did not open");
+        throw Abandon{};
+    }
+    std::this_thread::sleep_for(60ms);
+    return box;
+}
+
+// Plays one game; returns the program's exit status.
+int play(const std::function<void()> &player)
+{
+    {
+        std::lock_guard lock(seen.mutex);
+        seen.windows.clear();
+        seen.children.clear();
+        seen.captions.clear();
+        seen.visible.clear();
+        seen.captionWrites.clear();
+        seen.loads.clear();
+        seen.shownAt.clear();
+    }
+    std::thread playerThread([&] {
+        try {
+            player();
+        } catch (Abandon) {
+            // Whatever is open, the game is stopped as from outside.
+            PostThreadMessageW(gameThread, WM_QUIT, 99, 0);
+        }
+    });
+    win32::Win32Runtime runtime(GetModuleHandleW(nullptr));
+    SeenRuntime observed(runtime);
+    const int status = playGame(observed, makeScreen);
+    playerThread.join();
+    return status;
+}
+
+std::string screenName(ScreenId id) { return std::string(tolvane::nameOf(id)); }
+
+// One question answered from the keyboard: Tab to the answer box, type,
+// Alt+letter of the answer button.
+void answerByKeyboard(const QuizStep &step, const std::string &answer)
+{
+    const std::string screen = screenName(step.questionScreen);
+    HWND hwnd = inFront(screen);
+    checkPlaced(screen);
+    HWND box = childOf(screen, std::string(step.answerBox));
+    int tabs = 0;
+    while (focus() != box && tabs < 8) {
+        keys({{VK_TAB}});
+        ++tabs;
+    }
+    expect(focus() == box, screen + ": Tab never reached the answer box");
+    type(answer);
+    keys({{VK_RETURN}}); // submits nothing
+    expect(IsWindowVisible(hwnd), screen + ": Enter in the answer box moved on");
+    const std::string caption(step.answerCaption);
+    const char letter = static_cast<char>(std::toupper(caption[caption.find('&') + 1]));
+    keys({{VK_MENU, static_cast<WORD>(letter)}});
+}
+
+} // namespace
+
+int wmain()
+{
+    gameThread = GetCurrentThreadId();
+    int passed = 0, failed = 0;
+    auto scenario = [&](const char *name, int expectedStatus, const std::function<void()> &player) {
+        {
+            std::lock_guard lock(faultMutex);
+            faults.clear();
+        }
+        const auto start = Clock::now();
+        const int status = play(player);
+        expect(status == expectedStatus, "exit status " + str(status));
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+        std::lock_guard lock(faultMutex);
+        if (faults.empty()) {
+            ++passed;
+            std::printf("PASS %s (%lld ms)\n", name, static_cast<long long>(ms));
+        } else {
+            ++failed;
+            std::printf("FAIL %s (%lld ms)\n", name, static_cast<long long>(ms));
+            for (const auto &f : faults)
+                std::printf("    %s\n", f.c_str());
+        }
+        std::fflush(stdout);
+    };
+
+    scenario("the whole game from the keyboard alone, every answer right, ended by Alt+J Q", 0, [] {
+        inFront("TOLVANE1");
+        checkPlaced("TOLVANE1");
+        const auto shown = read<Clock::time_point>([] { return seen.shownAt["TOLVANE1"]; });
+        expect(captionOf("TOLVANE1", "intro") == "Jouons tout de suite..." && shownLabel("TOLVANE1", "intro"),
+               "title: the greeting");
+        HWND box = prompt();
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - shown).count();
+        expect(ms > 2700 && ms < 4000, "the prompt came " + str(ms) + " ms after the title");
+        expect(shownLabel("TOLVANE1", "introsuite"), "title: AU TOLVANE VIRAIL !!! shown at 1500 ms");
+        expect(!IsWindowVisible(windowOf("TOLVANE1")), "title hidden under the prompt");
+        RECT r;
+        GetWindowRect(box, &r);
+        expect(std::abs((r.left + r.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2) <= 1 &&
+                   std::abs(r.top - GetSystemMetrics(SM_CYSCREEN) / 3) <= 1,
+               "prompt at " + str(r.left) + "," + str(r.top));
+        type("Zoé");
+        keys({{VK_RETURN}});
+        inFront("TOLVANE2");
+        expect(captionOf("TOLVANE2", "nom") == "Zoé!", "greeting: " + captionOf("TOLVANE2", "nom"));
+        expect(focus() == childOf("TOLVANE2", "Picture2") || focus() == childOf("TOLVANE2", "Picture1"),
+               "TOLVANE2: the focus starts on a picture box");
+        for (const QuizStep &step : quizScript) {
+            expect(captionOf(screenName(step.questionScreen), std::string(step.questionLabel)) == step.questionText(),
+                   screenName(step.questionScreen) + ": the question");
+            answerByKeyboard(step, std::string(step.acceptedAnswer));
+            const std::string verdict = screenName(step.match.screen);
+            inFront(verdict);
+            checkPlaced(verdict);
+            expect(focus() == childOf(verdict, std::string(step.match.button)), verdict + ": focus on its button");
+            keys({{VK_RETURN}});
+        }
+        inFront("tolvane17");
+        checkPlaced("tolvane17");
+        expect(waitFor([] { return shownLabel("tolvane17", "Label1"); }, 3000ms), "CONNARD ! never came");
+        expect(waitFor([] { return shownLabel("tolvane17", "Label2") && !shownLabel("tolvane17", "Label1"); }, 3000ms),
+               "OH ! CLIQUE LUI LA GUEULE ! never replaced it");
+        keys({{VK_MENU, 'J'}, {'Q'}});
+    });
+
+    scenario("every answer wrong with the mouse, Space on the verdicts, the About box, the portrait clicked at once", 0, [] {
+        inFront("TOLVANE1");
+        HWND box = prompt();
+        type("abc");
+        click(GetDlgItem(box, IDCANCEL));
+        HWND first = inFront("TOLVANE2");
+        expect(captionOf("TOLVANE2", "nom") == "!", "greeting after Annuler: " + captionOf("TOLVANE2", "nom"));
+
+        // The About box: TOLVANE2 moved, then re-centred; one About box only.
+        SetWindowPos(first, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        keys({{VK_MENU, 'A'}});
+        HWND about = inFront("frmapropos");
+        checkPlaced("TOLVANE2");
+        expect(captionOf("frmapropos", "aproposlbl").find("TOLVANE") != std::string::npos, "About text");
+        SetForegroundWindow(first);
+        waitFor([&] { return GetForegroundWindow() == first; });
+        keys({{VK_MENU, 'A'}});
+        inFront("frmapropos");
+        expect(windowOf("frmapropos") == about && read<int>([] { return seen.loads["frmapropos"]; }) == 1,
+               "a second About box");
+        PostMessageW(about, WM_CLOSE, 0, 0);
+        expect(waitFor([] { return windowOf("frmapropos") == nullptr; }), "the About box stays after its close");
+        SetForegroundWindow(first);
+        waitFor([&] { return GetForegroundWindow() == first; });
+        keys({{VK_MENU, 'A'}});
+        inFront("frmapropos");
+        expect(read<int>([] { return seen.loads["frmapropos"]; }) == 2 &&
+                   read<int>([] { return seen.captionWrites["frmapropos.aproposlbl"]; }) == 2,
+               "the About box reloaded after its close");
+        PostMessageW(windowOf("frmapropos"), WM_CLOSE, 0, 0);
+        waitFor([] { return windowOf("frmapropos") == nullptr; });
+
+        for (const QuizStep &step : quizScript) {
+            const std::string screen = screenName(step.questionScreen);
+            HWND hwnd = windowOf(screen);
+            if (GetForegroundWindow() != hwnd)
+                SetForegroundWindow(hwnd);
+            inFront(screen);
+            click(childOf(screen, std::string(step.answerBox)));
+            type("non");
+            click(childOf(screen, std::string(step.answerButton)));
+            const std::string verdict = screenName(step.miss.screen);
+            inFront(verdict);
+            checkPlaced(verdict);
+            keys({{VK_SPACE}});
+        }
+        HWND closing = inFront("tolvane17");
+        RECT portrait;
+        GetClientRect(closing, &portrait);
+        // Image1, the portrait, in the middle of the window.
+        clickAt(closing, (3120 + 2490 / 2) / 15, (2040 + 3495 / 2) / 15);
+        expect(waitFor([] { return shownLabel("tolvane17", "Image3") && shownLabel("tolvane17", "Label3"); }, 1000ms),
+               "the splat and the last taunt after the click");
+        expect(waitFor([] { return shownLabel("tolvane17", "Label1"); }, 3000ms), "CONNARD ! at 2000 ms all the same");
+        std::this_thread::sleep_for(1700ms);
+        expect(!shownLabel("tolvane17", "Label2"), "the second taunt came after the click");
+        keys({{VK_MENU, 'J'}, {'Q'}});
+    });
+
+    scenario("Quitter from the title's menu ends the game at once", 0, [] {
+        inFront("TOLVANE1");
+        keys({{VK_MENU, 'J'}, {'Q'}});
+    });
+
+    scenario("Quitter from TOLVANE2's menu with the About box open", 0, [] {
+        inFront("TOLVANE1");
+        prompt();
+        keys({{VK_RETURN}});
+        HWND first = inFront("TOLVANE2");
+        keys({{VK_MENU, 'A'}});
+        inFront("frmapropos");
+        SetForegroundWindow(first);
+        waitFor([&] { return GetForegroundWindow() == first; });
+        keys({{VK_MENU, 'J'}, {'Q'}});
+    });
+
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}
