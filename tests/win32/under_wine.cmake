@@ -20,6 +20,10 @@ if(TOLVANE_MINGW_CXX)
         COMMAND ${CMAKE_CURRENT_LIST_DIR}/run_under_wine.sh
                 ${CMAKE_BINARY_DIR}/windows/tests/win32/test_win32_runtime.exe
                 ${CMAKE_BINARY_DIR}/windows/tests/win32/test_win32_game.exe)
+    # The program file a Windows player copies: GUI, its imports, its icon and version block.
+    add_test(NAME windows_program_file
+        COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/check_windows_program.sh ${CMAKE_BINARY_DIR}/windows/tolvane.exe)
+    set_tests_properties(windows_program_file PROPERTIES TIMEOUT 60 SKIP_RETURN_CODE 77)
 else()
     add_test(NAME win32_under_wine COMMAND sh -c "echo 'SKIP: x86_64-w64-mingw32-g++-posix not found'; exit 77")
 endif()
