@@ -12,6 +12,7 @@
 #include "shell/game.h"
 #include "shell/quiz_script.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -364,6 +365,71 @@ void answerByKeyboard(const QuizStep &step, const std::string &answer)
     keys({{VK_MENU, static_cast<WORD>(letter)}});
 }
 
+// The focus's way round a window under Tab: the names of the controls it
+// reaches, starting from where it is.
+std::vector<std::string> tabCycle(const std::string &screen, int presses)
+{
+    std::vector<std::string> names;
+    auto nameOfFocus = [&] {
+        const HWND f = focus();
+        const auto children = read<std::map<std::string, HWND>>([&] { return seen.children[screen]; });
+        for (const auto &[name, hwnd] : children)
+            if (hwnd && hwnd == f)
+                return name;
+        return std::string("?");
+    };
+    names.push_back(nameOfFocus());
+    for (int i = 0; i < presses; ++i) {
+        keys({{VK_TAB}});
+        names.push_back(nameOfFocus());
+    }
+    return names;
+}
+
+// What Tab should visit: the controls that take the focus, by TabIndex.
+std::vector<std::string> layoutTabOrder(ScreenId id)
+{
+    std::vector<const ControlLayout *> order;
+    for (const ControlLayout &c : layoutOf(id).controls)
+        if (c.visible && (c.kind == ControlKind::CommandButton || c.kind == ControlKind::TextBox ||
+                          c.kind == ControlKind::PictureBox))
+            order.push_back(&c);
+    std::stable_sort(order.begin(), order.end(), [](auto a, auto b) { return a->tabIndex < b->tabIndex; });
+    std::vector<std::string> names;
+    for (const ControlLayout *c : order)
+        names.push_back(std::string(c->name));
+    return names;
+}
+
+std::string joined(const std::vector<std::string> &names)
+{
+    std::string all;
+    for (const auto &n : names)
+        all += n + " ";
+    return all;
+}
+
+// From the start to question `number`'s screen, every answer right, by keyboard.
+void playToQuestion(int number)
+{
+    inFront("TOLVANE1");
+    prompt();
+    keys({{VK_RETURN}});
+    for (const QuizStep &step : quizScript) {
+        if (step.number == number) {
+            inFront(screenName(step.questionScreen));
+            return;
+        }
+        answerByKeyboard(step, std::string(step.acceptedAnswer));
+        inFront(screenName(step.match.screen));
+        keys({{VK_RETURN}});
+    }
+    inFront("tolvane17");
+}
+
+// The closing screen: where the portrait is, in client coordinates.
+POINT portraitCentre() { return {(3120 + 2490 / 2) / 15, (2040 + 3495 / 2) / 15}; }
+
 } // namespace
 
 int wmain()
@@ -412,8 +478,11 @@ int wmain()
         keys({{VK_RETURN}});
         inFront("TOLVANE2");
         expect(captionOf("TOLVANE2", "nom") == "Zoé!", "greeting: " + captionOf("TOLVANE2", "nom"));
-        expect(focus() == childOf("TOLVANE2", "Picture2") || focus() == childOf("TOLVANE2", "Picture1"),
-               "TOLVANE2: the focus starts on a picture box");
+        const std::vector<std::string> order = layoutTabOrder(ScreenId::TOLVANE2);
+        const std::vector<std::string> cycle = tabCycle("TOLVANE2", static_cast<int>(order.size()));
+        std::vector<std::string> expected = order;
+        expected.push_back(order.front());
+        expect(cycle == expected, "TOLVANE2: Tab visits " + joined(cycle) + "instead of " + joined(expected));
         for (const QuizStep &step : quizScript) {
             expect(captionOf(screenName(step.questionScreen), std::string(step.questionLabel)) == step.questionText(),
                    screenName(step.questionScreen) + ": the question");
@@ -433,7 +502,19 @@ int wmain()
     });
 
     scenario("every answer wrong with the mouse, Space on the verdicts, the About box, the portrait clicked at once", 0, [] {
-        inFront("TOLVANE1");
+        // The title, moved, goes back to the centre when it opens the About
+        // box, which opens where it was designed to.
+        HWND title = inFront("TOLVANE1");
+        SetWindowPos(title, nullptr, 5, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        keys({{VK_MENU, 'A'}});
+        HWND about = inFront("frmapropos");
+        checkPlaced("TOLVANE1");
+        POINT origin{0, 0};
+        ClientToScreen(about, &origin);
+        expect(origin.x == 2700 / 15 && origin.y == 4530 / 15,
+               "About box's client area at " + str(origin.x) + "," + str(origin.y));
+        PostMessageW(about, WM_CLOSE, 0, 0);
+        waitFor([] { return windowOf("frmapropos") == nullptr; });
         HWND box = prompt();
         type("abc");
         click(GetDlgItem(box, IDCANCEL));
@@ -443,14 +524,14 @@ int wmain()
         // The About box: TOLVANE2 moved, then re-centred; one About box only.
         SetWindowPos(first, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         keys({{VK_MENU, 'A'}});
-        HWND about = inFront("frmapropos");
+        about = inFront("frmapropos");
         checkPlaced("TOLVANE2");
         expect(captionOf("frmapropos", "aproposlbl").find("TOLVANE") != std::string::npos, "About text");
         SetForegroundWindow(first);
         waitFor([&] { return GetForegroundWindow() == first; });
         keys({{VK_MENU, 'A'}});
         inFront("frmapropos");
-        expect(windowOf("frmapropos") == about && read<int>([] { return seen.loads["frmapropos"]; }) == 1,
+        expect(windowOf("frmapropos") == about && read<int>([] { return seen.loads["frmapropos"]; }) == 2,
                "a second About box");
         PostMessageW(about, WM_CLOSE, 0, 0);
         expect(waitFor([] { return windowOf("frmapropos") == nullptr; }), "the About box stays after its close");
@@ -458,8 +539,8 @@ int wmain()
         waitFor([&] { return GetForegroundWindow() == first; });
         keys({{VK_MENU, 'A'}});
         inFront("frmapropos");
-        expect(read<int>([] { return seen.loads["frmapropos"]; }) == 2 &&
-                   read<int>([] { return seen.captionWrites["frmapropos.aproposlbl"]; }) == 2,
+        expect(read<int>([] { return seen.loads["frmapropos"]; }) == 3 &&
+                   read<int>([] { return seen.captionWrites["frmapropos.aproposlbl"]; }) == 3,
                "the About box reloaded after its close");
         PostMessageW(windowOf("frmapropos"), WM_CLOSE, 0, 0);
         waitFor([] { return windowOf("frmapropos") == nullptr; });
@@ -479,10 +560,7 @@ int wmain()
             keys({{VK_SPACE}});
         }
         HWND closing = inFront("tolvane17");
-        RECT portrait;
-        GetClientRect(closing, &portrait);
-        // Image1, the portrait, in the middle of the window.
-        clickAt(closing, (3120 + 2490 / 2) / 15, (2040 + 3495 / 2) / 15);
+        clickAt(closing, portraitCentre().x, portraitCentre().y);
         expect(waitFor([] { return shownLabel("tolvane17", "Image3") && shownLabel("tolvane17", "Label3"); }, 1000ms),
                "the splat and the last taunt after the click");
         expect(waitFor([] { return shownLabel("tolvane17", "Label1"); }, 3000ms), "CONNARD ! at 2000 ms all the same");
@@ -507,6 +585,37 @@ int wmain()
         waitFor([&] { return GetForegroundWindow() == first; });
         keys({{VK_MENU, 'J'}, {'Q'}});
     });
+
+    scenario("the portrait clicked between the two taunts", 0, [] {
+        playToQuestion(6);
+        HWND closing = windowOf("tolvane17");
+        expect(waitFor([] { return shownLabel("tolvane17", "Label1"); }, 3000ms), "CONNARD ! never came");
+        clickAt(closing, portraitCentre().x, portraitCentre().y);
+        expect(waitFor([] { return shownLabel("tolvane17", "Label3"); }, 1000ms), "no last taunt after the click");
+        std::this_thread::sleep_for(1800ms);
+        expect(shownLabel("tolvane17", "Label1") && !shownLabel("tolvane17", "Label2"),
+               "after the click, CONNARD ! stays and the second taunt never comes");
+        keys({{VK_MENU, 'J'}, {'Q'}});
+    });
+
+    scenario("the portrait clicked after the second taunt", 0, [] {
+        playToQuestion(6);
+        HWND closing = windowOf("tolvane17");
+        expect(waitFor([] { return shownLabel("tolvane17", "Label2"); }, 5000ms), "the second taunt never came");
+        clickAt(closing, portraitCentre().x, portraitCentre().y);
+        expect(waitFor([] { return shownLabel("tolvane17", "Label3") && !shownLabel("tolvane17", "Label2"); }, 1000ms),
+               "the last taunt does not replace the second");
+        expect(!shownLabel("tolvane17", "Label1") && shownLabel("tolvane17", "Image3"), "CONNARD ! back, or no splat");
+        keys({{VK_MENU, 'J'}, {'Q'}});
+    });
+
+    for (int number = 2; number <= 5; ++number) {
+        const std::string name = "Quitter from " + screenName(quizScript[number - 1].questionScreen) + "'s menu";
+        scenario(name.c_str(), 0, [number] {
+            playToQuestion(number);
+            keys({{VK_MENU, 'J'}, {'Q'}});
+        });
+    }
 
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
