@@ -436,7 +436,13 @@ int wmain()
 {
     gameThread = GetCurrentThreadId();
     int passed = 0, failed = 0;
+    // TOLVANE_WIN32_ONLY=part-of-a-name plays only the scenarios that match.
+    wchar_t filter[256] = {};
+    GetEnvironmentVariableW(L"TOLVANE_WIN32_ONLY", filter, 256);
+    const std::string only = win32::narrow(filter);
     auto scenario = [&](const char *name, int expectedStatus, const std::function<void()> &player) {
+        if (!only.empty() && std::string(name).find(only) == std::string::npos)
+            return;
         {
             std::lock_guard lock(faultMutex);
             faults.clear();

@@ -294,6 +294,11 @@ void Win32Window::show()
     SetForegroundWindow(m_hwnd);
     if (GetActiveWindow() == m_hwnd && m_lastFocus && IsWindowVisible(m_lastFocus))
         SetFocus(m_lastFocus);
+    // A window shown while the input box waits (a timer's doing) stays behind it.
+    if (HWND box = m_runtime.inputBoxWindow()) {
+        SetWindowPos(box, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetForegroundWindow(box);
+    }
 }
 
 void Win32Window::hide() { ShowWindow(m_hwnd, SW_HIDE); }
