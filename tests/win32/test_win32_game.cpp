@@ -496,8 +496,11 @@ int wmain()
             const std::string verdict = screenName(step.match.screen);
             inFront(verdict);
             checkPlaced(verdict);
+            expect(!IsWindowVisible(windowOf(screenName(step.questionScreen))),
+                   screenName(step.questionScreen) + " still on view behind its verdict");
             expect(focus() == childOf(verdict, std::string(step.match.button)), verdict + ": focus on its button");
             keys({{VK_RETURN}});
+            expect(waitFor([&] { return !IsWindowVisible(windowOf(verdict)); }), verdict + " still on view");
         }
         inFront("tolvane17");
         checkPlaced("tolvane17");
