@@ -4,6 +4,7 @@
 # and shared by every program named.
 #
 #   run_under_wine.sh program.exe [more.exe ...]
+#   run_under_wine.sh program.exe=player.sh    (player.sh plays it meanwhile)
 #
 # Exits with the first failing program's status, 0 when all pass, 77 (skip)
 # when Wine, Xvfb or openbox is not installed.
@@ -16,6 +17,10 @@ for tool in wine wineboot wineserver Xvfb openbox; do
     fi
 done
 [ $# -ge 1 ] || { echo "usage: $0 program.exe..."; exit 2; }
+if [[ "$*" == *=* ]] && ! command -v xdotool >/dev/null 2>&1; then
+    echo "SKIP: xdotool not found (tools/install-deps installs it)"
+    exit 77
+fi
 
 work=$(mktemp -d)
 export WINEPREFIX="$work/prefix"
@@ -55,11 +60,29 @@ wineserver -w
 echo "wine prefix ready in $(($(date +%s) - start)) s on display $DISPLAY"
 
 status=0
-for program in "$@"; do
-    echo "--- $(basename "$program")"
-    # A program that hangs (a modal loop nobody closes) fails instead.
-    timeout 300 wine "$program"
-    rc=$?
+for entry in "$@"; do
+    program=${entry%%=*}
+    player=""
+    [ "$entry" != "$program" ] && player=${entry#*=}
+    echo "--- $(basename "$program")${player:+ played by $(basename "$player")}"
+    if [ -n "$player" ]; then
+        # A program that hangs (a modal loop nobody closes) fails instead.
+        timeout 300 wine "$program" &
+        program_pid=$!
+        bash "$player"
+        player_rc=$?
+        # A player who could not go on leaves the program running: stop it.
+        [ "$player_rc" -ne 0 ] && wineserver -k
+        wait "$program_pid"
+        rc=$?
+        [ "$rc" -ne 0 ] && echo "FAIL: $(basename "$program") ended with status $rc"
+        [ "$player_rc" -ne 0 ] && rc=$player_rc
+    else
+        # In the background, so that a signal to this script is heard at once.
+        timeout 300 wine "$program" &
+        wait $!
+        rc=$?
+    fi
     if [ "$rc" -ne 0 ] && [ "$status" -eq 0 ]; then
         status=$rc
     fi

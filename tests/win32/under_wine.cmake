@@ -20,7 +20,8 @@ if(TOLVANE_MINGW_CXX)
     add_test(NAME win32_under_wine
         COMMAND ${CMAKE_CURRENT_LIST_DIR}/run_under_wine.sh
                 ${CMAKE_BINARY_DIR}/windows/tests/win32/test_win32_runtime.exe
-                ${CMAKE_BINARY_DIR}/windows/tests/win32/test_win32_game.exe)
+                ${CMAKE_BINARY_DIR}/windows/tests/win32/test_win32_game.exe
+                ${CMAKE_BINARY_DIR}/windows/tolvane.exe=${CMAKE_CURRENT_LIST_DIR}/play_by_keyboard.sh)
     # The program file a Windows player copies: GUI, its imports, its icon and version block.
     add_test(NAME windows_program_file
         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/check_windows_program.sh ${CMAKE_BINARY_DIR}/windows/tolvane.exe)
@@ -28,6 +29,6 @@ if(TOLVANE_MINGW_CXX)
 else()
     add_test(NAME win32_under_wine COMMAND sh -c "echo 'SKIP: x86_64-w64-mingw32-g++-posix not found'; exit 77")
 endif()
-# About 90 s, beside the other tests: its timing bounds leave room for a busy
+# About two minutes, beside the other tests: its timing bounds leave room for a busy
 # machine's late timer ticks.
 set_tests_properties(win32_under_wine PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 400)
