@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <strings.h>
+#include <utility>
 
 namespace tolvane::win32 {
 
@@ -280,6 +281,11 @@ const Win32Window::Control &Win32Window::checked(runtime::ControlIndex index) co
     return m_controls[index];
 }
 
+Win32Window::Control &Win32Window::checked(runtime::ControlIndex index)
+{
+    return const_cast<Control &>(std::as_const(*this).checked(index));
+}
+
 // --- The window itself
 
 void Win32Window::show()
@@ -332,7 +338,7 @@ float Win32Window::height() const { return static_cast<float>(m_outerHeight * tw
 
 void Win32Window::setCaption(runtime::ControlIndex label, std::string_view text)
 {
-    Control &c = const_cast<Control &>(checked(label));
+    Control &c = checked(label);
     c.caption = drawnCaption(text);
     if (c.hwnd)
         SetWindowTextW(c.hwnd, widen(text).c_str());
@@ -342,7 +348,7 @@ void Win32Window::setCaption(runtime::ControlIndex label, std::string_view text)
 
 void Win32Window::setControlVisible(runtime::ControlIndex control, bool visible)
 {
-    Control &c = const_cast<Control &>(checked(control));
+    Control &c = checked(control);
     if (c.visible == visible)
         return;
     c.visible = visible;
@@ -377,7 +383,7 @@ std::string Win32Window::text(runtime::ControlIndex textBox) const
 
 void Win32Window::setTimerEnabled(runtime::ControlIndex timer, bool enabled)
 {
-    Control &c = const_cast<Control &>(checked(timer));
+    Control &c = checked(timer);
     if (c.layout->kind != ControlKind::Timer || c.timerOn == enabled)
         return;
     const UINT_PTR id = firstControlId + timer;

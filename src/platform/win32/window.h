@@ -94,6 +94,7 @@ private:
     void invalidate(const Control &control);
     void deliver(std::string_view control, std::string_view event);
     const Control &checked(runtime::ControlIndex index) const;
+    Control &checked(runtime::ControlIndex index);
 
     Win32Runtime &m_runtime;
     const ScreenLayout &m_layout;
