@@ -618,6 +618,21 @@ int wmain()
         keys({{VK_MENU, 'J'}, {'Q'}});
     });
 
+    scenario("Alt+F4 closes the About box, then the last window, which ends the game", 0, [] {
+        inFront("TOLVANE1");
+        prompt();
+        keys({{VK_RETURN}});
+        HWND first = inFront("TOLVANE2");
+        keys({{VK_MENU, 'A'}});
+        inFront("frmapropos");
+        keys({{VK_MENU, VK_F4}});
+        expect(waitFor([] { return windowOf("frmapropos") == nullptr; }), "the About box stayed after Alt+F4");
+        expect(IsWindowVisible(first), "TOLVANE2 went with the About box");
+        SetForegroundWindow(first);
+        waitFor([&] { return GetForegroundWindow() == first; });
+        keys({{VK_MENU, VK_F4}});
+    });
+
     for (int number = 2; number <= 5; ++number) {
         const std::string name = "Quitter from " + screenName(quizScript[number - 1].questionScreen) + "'s menu";
         scenario(name.c_str(), 0, [number] {
