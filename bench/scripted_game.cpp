@@ -120,7 +120,12 @@ std::int64_t ScriptedGame::awaitPaint(int timeoutMs)
     return m_paintedNs;
 }
 
-void ScriptedGame::start() { m_screens->start(); }
+void ScriptedGame::start()
+{
+    // As the program does: the pictures decode beside the first window.
+    m_screens->pictures().decodeInBackground();
+    m_screens->start();
+}
 
 bool ScriptedGame::click(ScreenId id, std::string_view button)
 {

@@ -144,10 +144,10 @@ std::string_view HeadlessWindow::focus() const
     return m_focus ? m_layout.controls[*m_focus].name : std::string_view();
 }
 
-bool HeadlessWindow::seen(runtime::ControlIndex i) const
+bool HeadlessWindow::seen(runtime::ControlIndex i) const { return m_visible && shownInItsBoxes(i); }
+
+bool HeadlessWindow::shownInItsBoxes(runtime::ControlIndex i) const
 {
-    if (!m_visible)
-        return false;
     for (;;) {
         if (!m_controls[i].visible)
             return false;
@@ -166,17 +166,8 @@ bool HeadlessWindow::takesFocus(runtime::ControlIndex i) const
 
 bool HeadlessWindow::canFocus(runtime::ControlIndex i) const
 {
-    if (!takesFocus(i))
-        return false;
     // A hidden control, or one inside a hidden box, is skipped.
-    for (;;) {
-        if (!m_controls[i].visible)
-            return false;
-        const std::string_view container = m_layout.controls[i].container;
-        if (container.empty())
-            return true;
-        i = indexOf(container);
-    }
+    return takesFocus(i) && shownInItsBoxes(i);
 }
 
 bool HeadlessWindow::reachable() const

@@ -91,6 +91,8 @@ private:
     bool takesFocus(runtime::ControlIndex i) const;
     bool canFocus(runtime::ControlIndex i) const;
     bool seen(runtime::ControlIndex i) const;
+    // Its own Visible flag and those of the boxes that hold it.
+    bool shownInItsBoxes(runtime::ControlIndex i) const;
     // The control in front at a point of a container, in twips of its inner area.
     std::optional<runtime::ControlIndex> hit(std::string_view container, int x, int y) const;
     // The rectangle of a control in its container's inner area, twips.
