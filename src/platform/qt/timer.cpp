@@ -1,6 +1,5 @@
 #include "platform/qt/timer.h"
 
-#include <QPointer>
 #include <cmath>
 
 namespace tolvane::qt {
@@ -37,13 +36,8 @@ void Timer::setEnabled(bool enabled)
 
 void Timer::onTimeout()
 {
-    if (m_inTick || !m_enabled)
-        return;
-    QPointer<Timer> self(this);
-    m_inTick = true;
-    emit tick();
-    if (self)
-        m_inTick = false;
+    if (m_enabled)
+        emit tick();
 }
 
 } // namespace tolvane::qt

@@ -6,9 +6,8 @@
 namespace tolvane::qt {
 
 // A window's timer: ticks every interval from the moment its window loads,
-// hidden or not, until it is disabled. A tick that comes while the handler of
-// the previous tick is still running (waiting in a modal box) is dropped, so a
-// handler never runs inside itself.
+// hidden or not, until it is disabled. (A tick whose handler still waits in
+// the name prompt is dropped by the game itself.)
 class Timer : public QObject {
     Q_OBJECT
 public:
@@ -33,7 +32,6 @@ private:
     QTimer m_timer;
     int m_interval = 0;
     bool m_enabled = true;
-    bool m_inTick = false;
 };
 
 } // namespace tolvane::qt

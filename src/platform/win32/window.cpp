@@ -97,7 +97,6 @@ Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runt
 
 Win32Window::~Win32Window()
 {
-    *m_alive = false;
     m_runtime.remove(this);
     for (auto &surface : m_surfaces) {
         if (surface->hwnd)
@@ -632,15 +631,10 @@ LRESULT Win32Window::handle(Surface &surface, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_TIMER: {
         const std::size_t index = wParam - firstControlId;
-        if (index >= m_controls.size() || !m_controls[index].timerOn || m_controls[index].inTick)
+        if (index >= m_controls.size() || !m_controls[index].timerOn)
             return 0;
-        // A tick that comes while this timer's handler still waits (in the
-        // name prompt) is dropped.
-        const std::shared_ptr<bool> alive = m_alive;
-        m_controls[index].inTick = true;
+        // The game itself drops a tick whose handler still waits in the name prompt.
         deliver(m_controls[index].layout->name, "Timer");
-        if (*alive)
-            m_controls[index].inTick = false;
         return 0;
     }
     case WM_ACTIVATE:

@@ -79,7 +79,6 @@ private:
         bool visible = true;
         const Win32Picture *picture = nullptr;
         bool timerOn = false;
-        bool inTick = false;
     };
 
     LRESULT handle(Surface &surface, UINT message, WPARAM wParam, LPARAM lParam);
@@ -111,7 +110,6 @@ private:
     HWND m_lastFocus = nullptr;
     bool m_shownOnce = false;
     runtime::ControlIndex m_pressed = none;
-    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };
 
 } // namespace tolvane::win32
