@@ -14,7 +14,7 @@ ScreenRegistry::ScreenRegistry(runtime::Runtime &runtime, Factory factory)
 
 ScreenRegistry::~ScreenRegistry()
 {
-    // Windows go first: a screen's handlers may not run during its neighbours' teardown.
+    // Every window closes before any screen goes: no window outlives the screen it reports to.
     for (auto &slot : m_slots) {
         if (slot)
             slot->discard();
