@@ -7,6 +7,7 @@
 #include "platform/win32/runtime.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
+#include "synthetic_input.h"
 #include "resources/screen_layout.h"
 #include "screens/screen_factory.h"
 #include "shell/game.h"
@@ -223,52 +224,19 @@ HWND inFront(const std::string &name)
 
 void keys(std::initializer_list<std::initializer_list<WORD>> chords)
 {
-    std::vector<INPUT> inputs;
-    for (const auto &down : chords) {
-        for (WORD k : down) {
-            INPUT in{};
-            in.type = INPUT_KEYBOARD;
-            in.ki.wVk = k;
-            inputs.push_back(in);
-        }
-        for (auto it = std::rbegin(down); it != std::rend(down); ++it) {
-            INPUT in{};
-            in.type = INPUT_KEYBOARD;
-            in.ki.wVk = *it;
-            in.ki.dwFlags = KEYEVENTF_KEYUP;
-            inputs.push_back(in);
-        }
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    win32::testing::sendKeys(chords);
     std::this_thread::sleep_for(60ms);
 }
 
 void type(const std::string &utf8)
 {
-    std::vector<INPUT> inputs;
-    for (wchar_t c : win32::widen(utf8)) {
-        for (DWORD flags : {DWORD(KEYEVENTF_UNICODE), DWORD(KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)}) {
-            INPUT in{};
-            in.type = INPUT_KEYBOARD;
-            in.ki.wScan = c;
-            in.ki.dwFlags = flags;
-            inputs.push_back(in);
-        }
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    win32::testing::sendText(win32::widen(utf8));
     std::this_thread::sleep_for(60ms);
 }
 
 void clickAt(HWND hwnd, int x, int y) // client coordinates
 {
-    POINT p{x, y};
-    ClientToScreen(hwnd, &p);
-    SetCursorPos(p.x, p.y);
-    INPUT click[2]{};
-    click[0].type = click[1].type = INPUT_MOUSE;
-    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, click, sizeof(INPUT));
+    win32::testing::sendClick(hwnd, {x, y});
     std::this_thread::sleep_for(80ms);
 }
 void click(HWND child)

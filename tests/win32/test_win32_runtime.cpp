@@ -6,6 +6,7 @@
 #include "platform/win32/runtime.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
+#include "synthetic_input.h"
 #include "resources/picture_files.h"
 #include "resources/screen_layout.h"
 
@@ -138,40 +139,14 @@ void centre(runtime::Window &window)
 // a menu opened by the first runs its own loop while the next ones arrive.
 void keys(std::initializer_list<std::initializer_list<WORD>> chords)
 {
-    std::vector<INPUT> inputs;
-    for (const auto &down : chords) {
-        for (WORD key : down) {
-            INPUT in{};
-            in.type = INPUT_KEYBOARD;
-            in.ki.wVk = key;
-            inputs.push_back(in);
-        }
-        for (auto it = std::rbegin(down); it != std::rend(down); ++it) {
-            INPUT in{};
-            in.type = INPUT_KEYBOARD;
-            in.ki.wVk = *it;
-            in.ki.dwFlags = KEYEVENTF_KEYUP;
-            inputs.push_back(in);
-        }
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    win32::testing::sendKeys(chords);
     pump(120);
 }
 void send(std::initializer_list<WORD> down) { keys({down}); }
 
 void typeText(const std::wstring &text)
 {
-    std::vector<INPUT> inputs;
-    for (wchar_t c : text) {
-        for (DWORD flags : {DWORD(KEYEVENTF_UNICODE), DWORD(KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)}) {
-            INPUT in{};
-            in.type = INPUT_KEYBOARD;
-            in.ki.wScan = c;
-            in.ki.dwFlags = flags;
-            inputs.push_back(in);
-        }
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    win32::testing::sendText(text);
     pump(100);
 }
 
@@ -436,14 +411,7 @@ int wmain()
         showAndWait(*m.window);
         RECT portrait = m.w().controlRect("Image1");
         const POINT middle{(portrait.left + portrait.right) / 2, (portrait.top + portrait.bottom) / 2};
-        POINT screen = middle;
-        ClientToScreen(m.w().handle(), &screen);
-        SetCursorPos(screen.x, screen.y);
-        INPUT click[2]{};
-        click[0].type = click[1].type = INPUT_MOUSE;
-        click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, click, sizeof(INPUT));
+        win32::testing::sendClick(m.w().handle(), middle);
         pump(200);
         expect(m.events->count("Image1.Click") == 1, "a real click on the portrait");
         m.window->setControlVisible(m.w().indexOf("Image3"), true);
