@@ -52,19 +52,7 @@ struct Ink {
 
 Ink inkOf(const QString &caption, int width = 400, int height = 120)
 {
-    QWidget back;
-    back.resize(width, height);
-    back.setAutoFillBackground(true);
-    QPalette palette = back.palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    back.setPalette(palette);
-    auto *label = new Label(&back);
-    label->setGeometry(0, 0, width, height);
-    label->setFont(fontFor({sansFace, 12.0, 400}));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    label->setCaption(caption);
-    const QImage image = back.grab().toImage();
+    const QImage image = drawnLabel(caption, width, height);
     Ink ink;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {

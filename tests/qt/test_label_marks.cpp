@@ -17,25 +17,7 @@ using tolvane::testing::GameDriver;
 
 namespace {
 
-const FontSpec font{sansFace, 12.0, 400};
-
-// A label drawn black on white.
-QImage drawn(const QString &caption, int width = 300, int height = 80)
-{
-    QWidget back;
-    back.resize(width, height);
-    back.setAutoFillBackground(true);
-    QPalette palette = back.palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    back.setPalette(palette);
-    auto *label = new Label(&back);
-    label->setGeometry(0, 0, width, height);
-    label->setFont(fontFor(font));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    label->setCaption(caption);
-    return back.grab().toImage();
-}
+QImage drawn(const QString &caption, int width = 300, int height = 80) { return drawnLabel(caption, width, height); }
 
 bool inked(const QImage &image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
 
@@ -62,7 +44,7 @@ private slots:
 
 void TestLabelMarks::ampersandUnderlinesTheNextLetter()
 {
-    const QFontMetrics metrics(fontFor(font));
+    const QFontMetrics metrics(fontFor({sansFace, 12.0, 400}));
     const QImage marked = drawn(QStringLiteral("a&b!"));
     const QImage plain = drawn(QStringLiteral("ab!"));
     QCOMPARE(marked.size(), plain.size());

@@ -1,5 +1,6 @@
 #include "support/game_driver.h"
 
+#include "platform/qt/fonts.h"
 #include "platform/qt/input_box.h"
 #include "platform/qt/label.h"
 #include "platform/qt/qt_window.h"
@@ -78,6 +79,23 @@ Form *formOf(const Screen &screen)
 {
     auto *window = static_cast<qt::QtWindow *>(screen.windowIfLoaded());
     return window ? window->form() : nullptr;
+}
+
+QImage drawnLabel(const QString &caption, int width, int height)
+{
+    QWidget back;
+    back.resize(width, height);
+    back.setAutoFillBackground(true);
+    QPalette palette = back.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    back.setPalette(palette);
+    auto *label = new Label(&back);
+    label->setGeometry(0, 0, width, height);
+    label->setFont(qt::fontFor({sansFace, 12.0, 400}));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    label->setCaption(caption);
+    return back.grab().toImage();
 }
 
 runtime::PictureSource &testPictures()

@@ -40,6 +40,9 @@ void typeText(QWidget *widget, const QString &text);
 // The Qt window of a loaded screen; nullptr otherwise.
 Form *formOf(const Screen &screen);
 
+// A label of the game drawn black on white, in MS Sans Serif 12 pt.
+QImage drawnLabel(const QString &caption, int width, int height);
+
 // The game's pictures as this runtime decodes them, each once for the whole
 // test program: for windows built straight from their layouts.
 runtime::PictureSource &testPictures();
