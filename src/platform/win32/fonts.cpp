@@ -51,23 +51,23 @@ Fonts::~Fonts()
         RemoveFontMemResourceEx(m_embedded);
 }
 
-HFONT Fonts::get(const FontSpec &spec)
+HFONT Fonts::get(const FontSpec &wanted)
 {
-    const auto key = std::make_tuple(spec.face, spec.points, spec.weight);
+    const auto key = std::make_tuple(wanted.face, wanted.points, wanted.weight);
     if (auto found = m_fonts.find(key); found != m_fonts.end())
         return found->second;
 
     LOGFONTW font{};
     // Points to pixels at 96 dots per inch; a negative height asks for the
     // character height, as a point size means.
-    font.lfHeight = -static_cast<LONG>(std::lround(spec.points * 96.0 / 72.0));
-    font.lfWeight = spec.weight;
+    font.lfHeight = -static_cast<LONG>(std::lround(wanted.points * 96.0 / 72.0));
+    font.lfWeight = wanted.weight;
     font.lfCharSet = ANSI_CHARSET; // Western, as every layout font is
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    std::wstring face = spec.face == displayFace ? m_displayFace : widen(spec.face);
+    std::wstring face = wanted.face == displayFace ? m_displayFace : widen(wanted.face);
     // The stand-in exists as bold italic only: ask for just that.
     if (face == standInFace)
         font.lfItalic = TRUE;
