@@ -95,4 +95,18 @@ struct ScreenLayout {
 // The layout of each of the eighteen windows.
 const ScreenLayout &layoutOf(ScreenId id);
 
+// Window, control and handler names: the same apart from the case of ASCII letters.
+constexpr bool sameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const char x = a[i] >= 'A' && a[i] <= 'Z' ? char(a[i] - 'A' + 'a') : a[i];
+        const char y = b[i] >= 'A' && b[i] <= 'Z' ? char(b[i] - 'A' + 'a') : b[i];
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
 } // namespace tolvane

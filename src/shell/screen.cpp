@@ -10,12 +10,6 @@ namespace tolvane {
 
 using runtime::RuntimeError;
 
-bool sameName(std::string_view a, std::string_view b)
-{
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 Screen::Screen(ScreenRegistry &screens, ScreenId id) : m_screens(screens), m_id(id) {}
 
 Screen::~Screen() = default;

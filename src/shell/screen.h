@@ -112,7 +112,4 @@ private:
     float m_top = 0.0f;
 };
 
-// Control and handler names: the same apart from the case of ASCII letters.
-bool sameName(std::string_view a, std::string_view b);
-
 } // namespace tolvane

@@ -10,12 +10,6 @@ namespace tolvane::headless {
 
 namespace {
 
-bool sameName(std::string_view a, std::string_view b)
-{
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 constexpr int pictureBoxBorderTwips = 2 * twipsPerPixel;
 
 } // namespace

@@ -21,11 +21,6 @@ constexpr DWORD windowExStyle = WS_EX_CONTROLPARENT;
 
 int pixels(int twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel)); }
 
-bool sameName(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
-
 COLORREF resolve(const Colour &colour, int systemDefault)
 {
     switch (colour.source) {
