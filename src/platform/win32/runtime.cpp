@@ -207,13 +207,11 @@ void Win32Runtime::dispatch(MSG &message)
     // gives the box its keys: Enter is OK there, Escape Annuler.
     if (m_inputBox && IsDialogMessageW(m_inputBox, &message))
         return;
+    // The game's windows are not dialogs: the dialog manager would take
+    // plain letters for "&" letters and arrows for moves of the focus.
     HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (windowOf(root)) {
-        if (windowOf(root)->handleKey(message))
-            return; // the window may be gone
-        if (IsDialogMessageW(root, &message))
-            return;
-    }
+    if (Win32Window *window = windowOf(root); window && window->handleKey(message))
+        return; // the window may be gone
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }
@@ -251,12 +249,30 @@ void Win32Runtime::end(int status)
     PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0); // wakes run()
 }
 
+namespace {
+
+// Letters in lower case by the user's locale; nothing else changes.
+std::wstring lowerCase(std::string_view utf8)
+{
+    const std::wstring text = widen(utf8);
+    if (text.empty())
+        return text;
+    constexpr DWORD flags = LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING;
+    const int size = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()),
+                                   nullptr, 0, nullptr, nullptr, 0);
+    std::wstring lower(static_cast<std::size_t>(std::max(size, 0)), L'\0');
+    LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()), lower.data(), size,
+                  nullptr, nullptr, 0);
+    return lower;
+}
+
+} // namespace
+
 bool Win32Runtime::equalIgnoringCase(std::string_view a, std::string_view b) const
 {
-    const std::wstring wa = widen(a);
-    const std::wstring wb = widen(b);
-    return CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, wa.data(), static_cast<int>(wa.size()),
-                           wb.data(), static_cast<int>(wb.size()), nullptr, nullptr, 0) == CSTR_EQUAL;
+    // Letter case alone: no width, kana or ignorable characters folded, as a
+    // collation would.
+    return lowerCase(a) == lowerCase(b);
 }
 
 std::unique_ptr<runtime::Picture> Win32Runtime::decodePicture(std::span<const unsigned char> file,

@@ -2,9 +2,11 @@
 
 #include "platform/win32/runtime.h"
 #include "platform/win32/text.h"
+#include "resources/accelerator.h"
 #include "runtime/runtime_error.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <strings.h>
 #include <utility>
@@ -68,10 +70,23 @@ Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runt
                              m_surfaces[0].get());
     if (!m_hwnd)
         throw runtime::RuntimeError::windowOperationFailed();
-    m_surfaces[0]->hwnd = m_hwnd;
-    runtime.add(this);
+    // Only a window made whole is known to the runtime and has its timers
+    // counting: one that fails half way leaves nothing behind.
+    try {
+        m_surfaces[0]->hwnd = m_hwnd;
+        buildMenuBar();
+        fitMenuBar(clientWidth, clientHeight);
+        buildControls(pictures);
+        runtime.add(this);
+    } catch (...) {
+        discard();
+        throw;
+    }
+    startTimers();
+}
 
-    buildMenuBar();
+void Win32Window::fitMenuBar(int clientWidth, int clientHeight)
+{
     // A menu bar too narrow for its entries wraps onto a second line: grow the
     // window so that the client area stays the layout's.
     RECT actual;
@@ -86,19 +101,23 @@ Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runt
     }
     m_outerWidth = window.right - window.left;
     m_outerHeight = window.bottom - window.top;
-
-    buildControls(pictures);
 }
 
 Win32Window::~Win32Window()
 {
     m_runtime.remove(this);
+    discard();
+}
+
+void Win32Window::discard()
+{
     for (auto &surface : m_surfaces) {
         if (surface->hwnd)
             SetWindowLongPtrW(surface->hwnd, GWLP_USERDATA, 0);
     }
     if (m_hwnd)
-        DestroyWindow(m_hwnd); // the menu goes with it
+        DestroyWindow(m_hwnd); // its timers, children and menu go with it
+    m_hwnd = nullptr;
 }
 
 void Win32Window::buildMenuBar()
@@ -150,14 +169,11 @@ void Win32Window::buildControls(runtime::PictureSource &pictures)
         }
         if (l.kind == ControlKind::Label || l.kind == ControlKind::Image)
             m_surfaces[c.surface]->windowless.push_back(i);
-        if (l.kind == ControlKind::Timer) {
-            // Counting from the window's creation.
-            c.timerOn = SetTimer(m_hwnd, firstControlId + i, static_cast<UINT>(std::max(1, l.interval)), nullptr) != 0;
-        }
+        c.accelerator = acceleratorOf(layouts[i].caption);
     }
 
     // Child windows, created in TabIndex order, so that the desktop's own
-    // notion of order (the dialog manager's, assistive technology's) is the game's.
+    // notion of order (assistive technology's) is the game's.
     for (std::size_t i = 0; i < layouts.size(); ++i) {
         if (isChildWindow(layouts[i].kind))
             m_tabOrder.push_back(i);
@@ -215,13 +231,9 @@ void Win32Window::buildControls(runtime::PictureSource &pictures)
             }
         }
     }
-    // Child windows come before the windowless controls in every layout, so
-    // they lie above them: windowless controls are painted by their surface,
-    // under its children. Among child windows, the first in the layout is in front.
-    for (std::size_t i = layouts.size(); i-- > 0;) {
-        if (m_controls[i].hwnd)
-            SetWindowPos(m_controls[i].hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
+    // Stacked as created: no two child windows of a layout overlap, and the
+    // desktop's order (assistive technology's) stays the TabIndex order.
+    // Windowless controls are painted by their surface, under its children.
 }
 
 runtime::ControlIndex Win32Window::indexOf(std::string_view name) const
@@ -334,6 +346,7 @@ void Win32Window::setCaption(runtime::ControlIndex label, std::string_view text)
 {
     Control &c = checked(label);
     c.caption = drawnCaption(text);
+    c.accelerator = acceleratorOf(text);
     if (c.hwnd)
         SetWindowTextW(c.hwnd, widen(text).c_str());
     else
@@ -383,6 +396,14 @@ void Win32Window::setTimerEnabled(runtime::ControlIndex timer, bool enabled)
     const UINT_PTR id = firstControlId + timer;
     c.timerOn = enabled ? SetTimer(m_hwnd, id, static_cast<UINT>(std::max(1, c.layout->interval)), nullptr) != 0
                         : (KillTimer(m_hwnd, id), false);
+}
+
+void Win32Window::startTimers()
+{
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (m_controls[i].layout->kind == ControlKind::Timer)
+            setTimerEnabled(i, true);
+    }
 }
 
 void Win32Window::stopTimers()
@@ -464,6 +485,8 @@ void Win32Window::moveFocus(bool backwards)
 
 bool Win32Window::handleKey(const MSG &message)
 {
+    if (message.message == WM_SYSCHAR)
+        return handleAltLetter(static_cast<wchar_t>(message.wParam));
     if (message.message != WM_KEYDOWN)
         return false;
     const bool control = GetKeyState(VK_CONTROL) < 0;
@@ -484,7 +507,30 @@ bool Win32Window::handleKey(const MSG &message)
         }
         return true;
     }
-    return false;
+    // No cancel button either; a text box would only beep at it.
+    return message.wParam == VK_ESCAPE;
+}
+
+bool Win32Window::handleAltLetter(wchar_t typed)
+{
+    if (typed == L' ')
+        return false; // Alt+Space: the window's system menu
+    const char letter = typed < 0x80 ? static_cast<char>(std::toupper(static_cast<unsigned char>(typed))) : 0;
+    if (letter == 0)
+        return true;
+    // A button on view with that letter: focused and clicked.
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (m_controls[i].layout->kind == ControlKind::CommandButton && m_controls[i].accelerator == letter &&
+            canTakeFocus(i)) {
+            SetFocus(m_controls[i].hwnd);
+            deliver(m_controls[i].layout->name, "Click"); // may destroy this window
+            return true;
+        }
+    }
+    // A menu title with that letter: the desktop's menu handling opens it.
+    if (m_layout.menu.present() && (letter == acceleratorOf(gameMenuCaption) || letter == acceleratorOf(aboutItemCaption)))
+        return false;
+    return true; // nothing, and no sound
 }
 
 // --- Painting and the mouse

@@ -53,10 +53,14 @@ public:
     UINT menuCommand(std::string_view name) const;
     bool timerEnabled(std::string_view name) const;
 
-    // The keys the game handles itself before the dialog manager sees them:
-    // Tab and Shift+Tab in TabIndex order, Enter (a focused button clicks,
-    // anything else does nothing). True when the message was used up; `this`
-    // may be gone by then.
+    // The keys the game handles itself, before the focused control sees
+    // them: Tab and Shift+Tab in TabIndex order, Enter (a focused button
+    // clicks, anything else does nothing), Escape (nothing), Alt+letter (a
+    // button on view with that "&" letter clicks, else a menu title opens,
+    // else nothing happens and nothing sounds). Every other key reaches the
+    // focused control alone: a letter or an arrow at a picture box or a
+    // button does nothing, Space clicks a focused button. True when the
+    // message was used up; `this` may be gone by then.
     bool handleKey(const MSG &message);
 
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -79,16 +83,21 @@ private:
         bool visible = true;
         const Win32Picture *picture = nullptr;
         bool timerOn = false;
+        char accelerator = 0; // a button's "&" letter, in upper case
     };
 
     LRESULT handle(Surface &surface, UINT message, WPARAM wParam, LPARAM lParam);
+    void discard();
     void buildMenuBar();
+    void fitMenuBar(int clientWidth, int clientHeight);
     void buildControls(runtime::PictureSource &pictures);
     void paint(Surface &surface, HDC dc, const RECT &area);
     runtime::ControlIndex hitTest(const Surface &surface, POINT point) const;
     bool canTakeFocus(runtime::ControlIndex index) const;
     HWND firstFocusable() const;
     void moveFocus(bool backwards);
+    bool handleAltLetter(wchar_t typed);
+    void startTimers();
     void stopTimers();
     void invalidate(const Control &control);
     void deliver(std::string_view control, std::string_view event);
