@@ -7,6 +7,7 @@
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
 #include "answer_cases.h"
+#include "probe.h"
 #include "synthetic_input.h"
 #include "resources/picture_files.h"
 #include "resources/screen_layout.h"
@@ -24,6 +25,7 @@
 using namespace tolvane;
 using tolvane::win32::Win32Runtime;
 using tolvane::win32::Win32Window;
+using tolvane::win32::testing::Probe;
 
 namespace {
 
@@ -76,7 +78,7 @@ bool pumpUntil(const std::function<bool()> &done, int ms)
                                   QS_ALLINPUT);
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            theRuntime->dispatch(message);
+            Probe::dispatch(*theRuntime, message);
     }
     return true;
 }
@@ -155,8 +157,8 @@ void typeText(const std::wstring &text)
 std::string focusName(const Win32Window &w)
 {
     HWND focus = GetFocus();
-    for (const ControlLayout &c : w.layout().controls) {
-        if (w.controlWindow(c.name) && w.controlWindow(c.name) == focus)
+    for (const ControlLayout &c : Probe::layout(w).controls) {
+        if (Probe::controlWindow(w, c.name) && Probe::controlWindow(w, c.name) == focus)
             return std::string(c.name);
     }
     return focus ? "(another window)" : "(none)";
@@ -239,7 +241,7 @@ int wmain()
             }
 
             for (const ControlLayout &c : layout.controls) {
-                HWND child = m.w().controlWindow(c.name);
+                HWND child = Probe::controlWindow(m.w(), c.name);
                 const bool windowed = c.kind == ControlKind::CommandButton || c.kind == ControlKind::TextBox ||
                                       c.kind == ControlKind::PictureBox;
                 expect((child != nullptr) == windowed, name + "." + std::string(c.name) + ": child window or not");
@@ -318,8 +320,8 @@ int wmain()
         typeText(L"lundi étroit");
         send({VK_RETURN});
         expect(m.events->events.empty(), "Enter in the answer box did something");
-        expect(m.window->text(m.w().indexOf("LUNDI")) == "lundi étroit",
-               "typed text: " + m.window->text(m.w().indexOf("LUNDI")));
+        expect(m.window->text(Probe::indexOf(m.w(), "LUNDI")) == "lundi étroit",
+               "typed text: " + m.window->text(Probe::indexOf(m.w(), "LUNDI")));
         send({VK_MENU, 'R'});
         expect(m.events->count("REPONDRE2.Click") == 1, "Alt+R clicks Répondre");
         keys({{VK_MENU, 'J'}, {'Q'}});
@@ -327,12 +329,12 @@ int wmain()
         send({VK_MENU, 'A'});
         expect(m.events->count("aproposde12.Click") == 1, "Alt+A: A propos de...");
         // A long answer scrolls sideways and is kept whole.
-        SetFocus(m.w().controlWindow("LUNDI"));
+        SetFocus(Probe::controlWindow(m.w(), "LUNDI"));
         const std::wstring longAnswer(300, L'x');
         typeText(longAnswer);
-        expect(m.window->text(m.w().indexOf("LUNDI")).size() >= 300, "no length limit");
+        expect(m.window->text(Probe::indexOf(m.w(), "LUNDI")).size() >= 300, "no length limit");
         // Clicks on the menu commands reach the screen by their names.
-        SendMessageW(m.w().handle(), WM_COMMAND, m.w().menuCommand("quitter"), 0);
+        SendMessageW(m.w().handle(), WM_COMMAND, Probe::menuCommand(m.w(), "quitter"), 0);
         expect(m.events->count("quitter.Click") == 2, "menu command by message");
     });
 
@@ -364,7 +366,7 @@ int wmain()
         send({VK_MENU, 'X'});
         expect(m.events->events.empty() && focusName(m.w()) == "Picture1", "Alt+X did something");
         expect(menuKeys == 0, "Alt+X reached the menu bar, which beeps");
-        SetFocus(m.w().controlWindow("reponse"));
+        SetFocus(Probe::controlWindow(m.w(), "reponse"));
         send({'R'});
         expect(m.events->events.empty(), "R typed at the focused button clicked it");
         send({VK_DOWN});
@@ -395,8 +397,8 @@ int wmain()
 
     group("title screen: focus inside its picture box, a hidden button's letter, Alt+J opens the menu", [&] {
         Made m = make(ScreenId::TOLVANE1);
-        m.window->setTimerEnabled(m.w().indexOf("Timer1"), false);
-        m.window->setTimerEnabled(m.w().indexOf("tmrtimer"), false);
+        m.window->setTimerEnabled(Probe::indexOf(m.w(), "Timer1"), false);
+        m.window->setTimerEnabled(Probe::indexOf(m.w(), "tmrtimer"), false);
         centre(*m.window);
         showAndWait(*m.window);
         expect(focusName(m.w()) == "Picture1", "focus on Picture1");
@@ -406,7 +408,7 @@ int wmain()
         expect(m.events->count("jouer.Click") == 0, "the hidden Jouer button clicked");
         expect(m.events->count("quitter.Click") == 1, "Alt+J, Q: quitter");
         // The hidden button shown again answers to its letter.
-        m.window->setControlVisible(m.w().indexOf("jouer"), true);
+        m.window->setControlVisible(Probe::indexOf(m.w(), "jouer"), true);
         send({VK_MENU, 'J'});
         expect(m.events->count("jouer.Click") == 1, "Alt+J clicks Jouer once shown");
     });
@@ -419,8 +421,8 @@ int wmain()
         expect(first >= 1400 && first <= 2500, "first tick after " + str(first) + " ms");
         pumpUntil([&] { return m.events->count("Timer1.Timer") == 1; }, 2500);
         expect(m.events->count("tmrtimer.Timer") == 2, "tmrtimer ticks twice by 3000 ms");
-        m.window->setTimerEnabled(m.w().indexOf("tmrtimer"), false);
-        m.window->setTimerEnabled(m.w().indexOf("Timer1"), false);
+        m.window->setTimerEnabled(Probe::indexOf(m.w(), "tmrtimer"), false);
+        m.window->setTimerEnabled(Probe::indexOf(m.w(), "Timer1"), false);
         pump(1700);
         expect(m.events->count("tmrtimer.Timer") == 2 && m.events->count("Timer1.Timer") == 1, "a disabled timer ticked");
     });
@@ -438,7 +440,7 @@ int wmain()
         centre(*q.window);
         showAndWait(*q.window);
         HWND hwnd = q.w().handle();
-        RECT portrait = q.w().controlRect("Image1");
+        RECT portrait = Probe::controlRect(q.w(), "Image1");
         const LPARAM at = MAKELPARAM(portrait.left + 20, portrait.top + 20);
         PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
         PostMessageW(hwnd, WM_LBUTTONUP, 0, at);
@@ -481,17 +483,17 @@ int wmain()
 
     group("the closing screen: clicks on images, labels in front, the splat shown", [&] {
         Made m = make(ScreenId::tolvane17);
-        m.window->setTimerEnabled(m.w().indexOf("Timer1"), false);
-        m.window->setTimerEnabled(m.w().indexOf("Timer2"), false);
+        m.window->setTimerEnabled(Probe::indexOf(m.w(), "Timer1"), false);
+        m.window->setTimerEnabled(Probe::indexOf(m.w(), "Timer2"), false);
         centre(*m.window);
         showAndWait(*m.window);
-        RECT portrait = m.w().controlRect("Image1");
+        RECT portrait = Probe::controlRect(m.w(), "Image1");
         const POINT middle{(portrait.left + portrait.right) / 2, (portrait.top + portrait.bottom) / 2};
         win32::testing::sendClick(m.w().handle(), middle);
         pump(200);
         expect(m.events->count("Image1.Click") == 1, "a real click on the portrait");
-        m.window->setControlVisible(m.w().indexOf("Image3"), true);
-        m.window->setControlVisible(m.w().indexOf("Label3"), true);
+        m.window->setControlVisible(Probe::indexOf(m.w(), "Image3"), true);
+        m.window->setControlVisible(Probe::indexOf(m.w(), "Label3"), true);
         UpdateWindow(m.w().handle());
         pump(100);
         // The splat, 600 px left of and 136 px above the client area, now
@@ -502,8 +504,8 @@ int wmain()
             const COLORREF seen = clientPixel(m.w().handle(), x, y);
             expect(close_to(seen, p[2], p[1], p[0], 8), "splat at " + str(x) + "," + str(y) + " is " + rgbText(seen));
         }
-        expect(m.window->controlVisible(m.w().indexOf("Image3")), "Image3 visible");
-        const RECT label = m.w().controlRect("Label3");
+        expect(m.window->controlVisible(Probe::indexOf(m.w(), "Image3")), "Image3 visible");
+        const RECT label = Probe::controlRect(m.w(), "Label3");
         int green = 0;
         HDC dc = GetDC(m.w().handle());
         for (int y = label.top; y < label.bottom; ++y)
@@ -560,7 +562,7 @@ int wmain()
         centre(*v.window);
         showAndWait(*v.window);
         UpdateWindow(v.w().handle());
-        const RECT label = v.w().controlRect("CORRECT");
+        const RECT label = Probe::controlRect(v.w(), "CORRECT");
         int cyan = 0;
         HDC dc = GetDC(v.w().handle());
         for (int y = label.top; y < label.bottom; ++y)

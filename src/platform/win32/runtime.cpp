@@ -1,5 +1,6 @@
 #include "platform/win32/runtime.h"
 
+#include "platform/win32/input_box.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
@@ -29,104 +30,7 @@ void registerClass(HINSTANCE instance, const wchar_t *name, bool topLevel)
     RegisterClassExW(&windowClass);
 }
 
-// --- The input box: a dialog template built in memory.
-
-class DialogTemplate {
-public:
-    DialogTemplate(DWORD style, short cx, short cy, const wchar_t *face, WORD points, WORD items)
-    {
-        dword(style);
-        dword(0); // extended style
-        word(items);
-        word(0), word(0), word(static_cast<WORD>(cx)), word(static_cast<WORD>(cy));
-        word(0); // no menu
-        word(0); // the dialog class
-        word(0); // no title: set when it opens
-        word(points);
-        text(face);
-    }
-
-    // One control of a predefined class (0x80 button, 0x81 edit, 0x82 static).
-    void item(DWORD style, DWORD exStyle, short x, short y, short cx, short cy, WORD id, WORD classAtom,
-              const wchar_t *title)
-    {
-        while (m_words.size() % 2 != 0)
-            word(0); // each item starts on a DWORD boundary
-        dword(style | WS_CHILD | WS_VISIBLE);
-        dword(exStyle);
-        word(static_cast<WORD>(x)), word(static_cast<WORD>(y)), word(static_cast<WORD>(cx)),
-            word(static_cast<WORD>(cy));
-        word(id);
-        word(0xFFFF), word(classAtom);
-        text(title);
-        word(0); // no creation data
-    }
-
-    const DLGTEMPLATE *get() const { return reinterpret_cast<const DLGTEMPLATE *>(m_words.data()); }
-
-private:
-    void word(WORD w) { m_words.push_back(w); }
-    void dword(DWORD d) { word(LOWORD(d)), word(HIWORD(d)); }
-    void text(const wchar_t *s)
-    {
-        for (; *s; ++s)
-            word(*s);
-        word(0);
-    }
-    std::vector<WORD> m_words;
-};
-
-constexpr WORD promptId = 200;
-constexpr WORD fieldId = 201;
-
-struct InputBoxState {
-    Win32Runtime *runtime;
-    std::wstring prompt;
-    std::wstring title;
-    std::wstring typed;
-};
-
 } // namespace
-
-INT_PTR CALLBACK inputBoxProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto *state = reinterpret_cast<InputBoxState *>(GetWindowLongPtrW(dialog, DWLP_USER));
-    switch (message) {
-    case WM_INITDIALOG: {
-        state = reinterpret_cast<InputBoxState *>(lParam);
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        state->runtime->m_inputBox = dialog;
-        SetWindowTextW(dialog, state->title.c_str());
-        SetDlgItemTextW(dialog, promptId, state->prompt.c_str());
-        SendDlgItemMessageW(dialog, fieldId, EM_SETLIMITTEXT, 0, 0);
-        // Centred across the display, a third of the way down.
-        RECT box;
-        GetWindowRect(dialog, &box);
-        const int width = box.right - box.left;
-        SetWindowPos(dialog, HWND_TOP, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, GetSystemMetrics(SM_CYSCREEN) / 3,
-                     0, 0, SWP_NOSIZE);
-        SetForegroundWindow(dialog);
-        SetFocus(GetDlgItem(dialog, fieldId));
-        return FALSE; // the focus is set
-    }
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) {
-            HWND field = GetDlgItem(dialog, fieldId);
-            const int length = GetWindowTextLengthW(field);
-            state->typed.assign(static_cast<std::size_t>(length) + 1, L'\0');
-            state->typed.resize(static_cast<std::size_t>(GetWindowTextW(field, state->typed.data(), length + 1)));
-            EndDialog(dialog, IDOK);
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        }
-        return FALSE;
-    default:
-        return FALSE;
-    }
-}
 
 Win32Runtime::Win32Runtime(HINSTANCE instance) : m_instance(instance)
 {
@@ -164,16 +68,6 @@ std::string Win32Runtime::inputBox(std::string_view prompt, std::string_view tit
 {
     if (m_ended)
         return {};
-    // Dialog units of MS Sans Serif 8 pt: the prompt at the left, OK and
-    // Annuler at the right, the field across the bottom.
-    DialogTemplate dialog(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 262, 84, L"MS Sans Serif",
-                          8, 4);
-    dialog.item(SS_LEFT | SS_NOPREFIX, 0, 7, 7, 190, 46, promptId, 0x82, L"");
-    dialog.item(BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 204, 6, 52, 14, IDOK, 0x80, L"OK");
-    dialog.item(BS_PUSHBUTTON | WS_TABSTOP, 0, 204, 23, 52, 14, IDCANCEL, 0x80, L"Annuler");
-    dialog.item(ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, 7, 62, 249, 12, fieldId, 0x81, L"");
-
-    InputBoxState state{this, widen(prompt), widen(title), {}};
     // The game's windows wait while it is open; their timers go on.
     std::vector<HWND> disabled;
     for (Win32Window *window : m_windows) {
@@ -182,16 +76,15 @@ std::string Win32Runtime::inputBox(std::string_view prompt, std::string_view tit
             disabled.push_back(window->handle());
         }
     }
-    const INT_PTR result =
-        DialogBoxIndirectParamW(m_instance, dialog.get(), nullptr, inputBoxProcedure, reinterpret_cast<LPARAM>(&state));
-    m_inputBox = nullptr;
+    std::wstring typed;
+    const bool ok = runInputBox(m_instance, widen(prompt), widen(title), m_inputBox, typed);
     for (HWND window : disabled) {
         if (IsWindow(window))
             EnableWindow(window, TRUE);
     }
-    if (result != IDOK || m_ended)
+    if (!ok || m_ended)
         return {};
-    return narrow(state.typed);
+    return narrow(typed);
 }
 
 void Win32Runtime::errorBox(std::string_view title, std::string_view message)
