@@ -38,6 +38,7 @@ inline constexpr AnswerCase answerCases[] = {
     {"emoji", "VERT\U0001F600", "VERT", false},
     {"prefix", "VER", "VERT", false},
     {"full-width letters", "ＶＥＲＴ", "VERT", false},
+    {"full-width in lower case", "ｖｅｒｔ", "ＶＥＲＴ", true},
     {"soft hyphen", "VE\u00ADRT", "VERT", false},
 };
 
