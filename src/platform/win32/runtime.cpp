@@ -4,6 +4,7 @@
 #include "platform/win32/pictures.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
+#include "resources/control_rules.h"
 #include "runtime/runtime_error.h"
 
 #include <objbase.h>
@@ -56,12 +57,12 @@ std::unique_ptr<runtime::Window> Win32Runtime::createWindow(const ScreenLayout &
 
 float Win32Runtime::displayWidth() const
 {
-    return static_cast<float>(GetSystemMetrics(SM_CXSCREEN) * twipsPerPixel);
+    return twipsFromPixels(GetSystemMetrics(SM_CXSCREEN));
 }
 
 float Win32Runtime::displayHeight() const
 {
-    return static_cast<float>(GetSystemMetrics(SM_CYSCREEN) * twipsPerPixel);
+    return twipsFromPixels(GetSystemMetrics(SM_CYSCREEN));
 }
 
 std::string Win32Runtime::inputBox(std::string_view prompt, std::string_view title)
@@ -76,12 +77,17 @@ std::string Win32Runtime::inputBox(std::string_view prompt, std::string_view tit
             disabled.push_back(window->handle());
         }
     }
+    const HWND active = GetActiveWindow();
     std::wstring typed;
     const bool ok = runInputBox(m_instance, widen(prompt), widen(title), m_inputBox, typed);
     for (HWND window : disabled) {
         if (IsWindow(window))
             EnableWindow(window, TRUE);
     }
+    // The window in front before the box takes the keys again (it could not
+    // take the activation back from the box while it was disabled).
+    if (windowOf(active) && IsWindowVisible(active) && !m_ended)
+        SetForegroundWindow(active);
     if (!ok || m_ended)
         return {};
     return narrow(typed);

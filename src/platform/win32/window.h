@@ -8,6 +8,7 @@
 #include "platform/win32/pictures.h"
 #include "platform/win32/win32.h"
 #include "resources/screen_layout.h"
+#include "runtime/checks.h"
 #include "runtime/window.h"
 
 #include <memory>
@@ -81,7 +82,6 @@ private:
         char accelerator = 0; // a button's "&" letter, in upper case
     };
 
-    static int pixels(int twips);
     static COLORREF colourOf(const Colour &colour, int systemDefault);
 
     // The frame (window_frame.cpp).
@@ -94,8 +94,9 @@ private:
     // The controls (window_controls.cpp).
     void buildControls(runtime::PictureSource &pictures);
     runtime::ControlIndex indexOf(std::string_view name) const;
-    const Control &checked(runtime::ControlIndex index) const;
-    Control &checked(runtime::ControlIndex index);
+    // The control, once runtime::controlFor has found it and its property.
+    const Control &checked(runtime::ControlIndex index, runtime::ControlProperty property) const;
+    Control &checked(runtime::ControlIndex index, runtime::ControlProperty property);
     void startTimers();
     void stopTimers();
     void invalidate(const Control &control);
@@ -105,7 +106,8 @@ private:
     // Focus and keys (window_focus.cpp).
     bool canTakeFocus(runtime::ControlIndex index) const;
     HWND firstFocusable() const;
-    void moveFocus(bool backwards);
+    // To the next control of the tab order after `focus` (or before it) that can take it.
+    void moveFocus(bool backwards, HWND focus);
     bool handleAltLetter(wchar_t typed);
     void activated(bool active);
 

@@ -7,21 +7,13 @@
 #include "platform/win32/runtime.h"
 #include "platform/win32/text.h"
 #include "resources/accelerator.h"
-#include "runtime/runtime_error.h"
+#include "resources/control_rules.h"
+#include "runtime/checks.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace tolvane::win32 {
-
-namespace {
-
-bool isChildWindow(ControlKind kind)
-{
-    return kind == ControlKind::CommandButton || kind == ControlKind::TextBox || kind == ControlKind::PictureBox;
-}
-
-} // namespace
 
 void Win32Window::buildControls(runtime::PictureSource &pictures)
 {
@@ -31,7 +23,7 @@ void Win32Window::buildControls(runtime::PictureSource &pictures)
         Control &c = m_controls[i];
         c.layout = &layouts[i];
         c.visible = layouts[i].visible;
-        c.caption = drawnCaption(layouts[i].caption);
+        c.caption = widen(withLineBreaks(layouts[i].caption, "\r\n"));
         if (!layouts[i].container.empty()) {
             const runtime::ControlIndex box = indexOf(layouts[i].container);
             for (std::size_t s = 1; s < m_surfaces.size(); ++s) {
@@ -40,15 +32,11 @@ void Win32Window::buildControls(runtime::PictureSource &pictures)
             }
         }
         const ControlLayout &l = layouts[i];
-        c.rect = {pixels(l.left), pixels(l.top), pixels(l.left) + pixels(l.width), pixels(l.top) + pixels(l.height)};
+        const TwipsRect place = controlRect(l);
+        const int left = pixelsFromTwips(place.left), top = pixelsFromTwips(place.top);
+        c.rect = {left, top, left + pixelsFromTwips(place.width), top + pixelsFromTwips(place.height)};
         if (l.picture != PictureId::None)
             c.picture = static_cast<const Win32Picture *>(pictures.picture(l.picture));
-        if (l.kind == ControlKind::Image && !l.stretch && l.picture != PictureId::None) {
-            // An image that is not stretched takes its picture's own size.
-            const PictureInfo &info = pictureInfo(l.picture);
-            c.rect.right = c.rect.left + info.width;
-            c.rect.bottom = c.rect.top + info.height;
-        }
         if (l.kind == ControlKind::PictureBox) {
             // Its inner area draws the labels and images it holds; its
             // children lie in it.
@@ -62,14 +50,10 @@ void Win32Window::buildControls(runtime::PictureSource &pictures)
         c.accelerator = acceleratorOf(layouts[i].caption);
     }
 
-    // Child windows, created in TabIndex order, so that the desktop's own
-    // notion of order (assistive technology's) is the game's.
-    for (std::size_t i = 0; i < layouts.size(); ++i) {
-        if (isChildWindow(layouts[i].kind))
-            m_tabOrder.push_back(i);
-    }
-    std::stable_sort(m_tabOrder.begin(), m_tabOrder.end(),
-                     [&](auto a, auto b) { return layouts[a].tabIndex < layouts[b].tabIndex; });
+    // The controls that take the focus are the child windows, created in
+    // TabIndex order, so that the desktop's own notion of order (assistive
+    // technology's) is the game's.
+    m_tabOrder = tabOrder(m_layout);
     for (runtime::ControlIndex i : m_tabOrder) {
         Control &c = m_controls[i];
         const ControlLayout &l = layouts[i];
@@ -135,22 +119,21 @@ runtime::ControlIndex Win32Window::indexOf(std::string_view name) const
     return none;
 }
 
-const Win32Window::Control &Win32Window::checked(runtime::ControlIndex index) const
+const Win32Window::Control &Win32Window::checked(runtime::ControlIndex index, runtime::ControlProperty property) const
 {
-    if (index >= m_controls.size())
-        throw runtime::RuntimeError::controlNotFound(std::to_string(index));
+    runtime::controlFor(m_layout, index, property);
     return m_controls[index];
 }
 
-Win32Window::Control &Win32Window::checked(runtime::ControlIndex index)
+Win32Window::Control &Win32Window::checked(runtime::ControlIndex index, runtime::ControlProperty property)
 {
-    return const_cast<Control &>(std::as_const(*this).checked(index));
+    return const_cast<Control &>(std::as_const(*this).checked(index, property));
 }
 
 void Win32Window::setCaption(runtime::ControlIndex label, std::string_view text)
 {
-    Control &c = checked(label);
-    c.caption = drawnCaption(text);
+    Control &c = checked(label, runtime::ControlProperty::Caption);
+    c.caption = widen(withLineBreaks(text, "\r\n"));
     c.accelerator = acceleratorOf(text);
     if (c.hwnd)
         SetWindowTextW(c.hwnd, widen(text).c_str());
@@ -160,7 +143,7 @@ void Win32Window::setCaption(runtime::ControlIndex label, std::string_view text)
 
 void Win32Window::setControlVisible(runtime::ControlIndex control, bool visible)
 {
-    Control &c = checked(control);
+    Control &c = checked(control, runtime::ControlProperty::Visible);
     if (c.visible == visible)
         return;
     c.visible = visible;
@@ -173,18 +156,21 @@ void Win32Window::setControlVisible(runtime::ControlIndex control, bool visible)
         HWND focus = GetFocus();
         if (focus && (focus == c.hwnd || IsChild(c.hwnd, focus))) {
             ShowWindow(c.hwnd, SW_HIDE);
-            moveFocus(false);
+            moveFocus(false, focus); // from where it was, to the next in tab order
             return;
         }
     }
     ShowWindow(c.hwnd, visible ? SW_SHOWNA : SW_HIDE);
 }
 
-bool Win32Window::controlVisible(runtime::ControlIndex control) const { return checked(control).visible; }
+bool Win32Window::controlVisible(runtime::ControlIndex control) const
+{
+    return checked(control, runtime::ControlProperty::Visible).visible;
+}
 
 std::string Win32Window::text(runtime::ControlIndex textBox) const
 {
-    const Control &c = checked(textBox);
+    const Control &c = checked(textBox, runtime::ControlProperty::Text);
     if (!c.hwnd)
         return {};
     const int length = GetWindowTextLengthW(c.hwnd);
@@ -195,8 +181,8 @@ std::string Win32Window::text(runtime::ControlIndex textBox) const
 
 void Win32Window::setTimerEnabled(runtime::ControlIndex timer, bool enabled)
 {
-    Control &c = checked(timer);
-    if (c.layout->kind != ControlKind::Timer || c.timerOn == enabled)
+    Control &c = checked(timer, runtime::ControlProperty::Enabled);
+    if (c.timerOn == enabled)
         return;
     const UINT_PTR id = firstControlId + timer;
     c.timerOn = enabled ? SetTimer(m_hwnd, id, static_cast<UINT>(std::max(1, c.layout->interval)), nullptr) != 0
@@ -241,6 +227,11 @@ void Win32Window::mouseButton(const Surface &surface, bool down, POINT point)
     const HWND hwnd = surface.hwnd;
     if (down) {
         m_pressed = hitTest(surface, point);
+        // A label takes no click, and hides what lies behind it from the mouse.
+        if (m_pressed != none && m_controls[m_pressed].layout->kind == ControlKind::Label) {
+            m_pressed = none;
+            return;
+        }
         if (hwnd != m_hwnd)
             SetFocus(hwnd); // a picture box takes the focus when clicked
         if (m_pressed != none)

@@ -4,6 +4,7 @@
 #include "platform/win32/window.h"
 
 #include "resources/accelerator.h"
+#include "resources/control_rules.h"
 
 #include <cctype>
 
@@ -15,11 +16,9 @@ bool Win32Window::canTakeFocus(runtime::ControlIndex index) const
     if (!c.hwnd || !c.visible || !IsWindowEnabled(c.hwnd))
         return false;
     // Inside a picture box that is out of view, nothing can take it either.
-    for (std::size_t s = c.surface; s != 0;) {
-        const runtime::ControlIndex box = m_surfaces[s]->box;
+    for (std::size_t box : containersOf(m_layout, index)) {
         if (!m_controls[box].visible)
             return false;
-        s = m_controls[box].surface;
     }
     return true;
 }
@@ -33,11 +32,10 @@ HWND Win32Window::firstFocusable() const
     return nullptr;
 }
 
-void Win32Window::moveFocus(bool backwards)
+void Win32Window::moveFocus(bool backwards, HWND focus)
 {
     if (m_tabOrder.empty())
         return;
-    HWND focus = GetFocus();
     std::size_t at = m_tabOrder.size();
     for (std::size_t k = 0; k < m_tabOrder.size(); ++k) {
         if (m_controls[m_tabOrder[k]].hwnd == focus)
@@ -69,7 +67,7 @@ bool Win32Window::handleKey(const MSG &message)
         return false;
     const bool control = GetKeyState(VK_CONTROL) < 0;
     if (message.wParam == VK_TAB && !control) {
-        moveFocus(GetKeyState(VK_SHIFT) < 0);
+        moveFocus(GetKeyState(VK_SHIFT) < 0, GetFocus());
         return true;
     }
     if (message.wParam == VK_RETURN) {

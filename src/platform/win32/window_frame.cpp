@@ -5,11 +5,10 @@
 
 #include "platform/win32/runtime.h"
 #include "platform/win32/text.h"
+#include "resources/control_rules.h"
 #include "runtime/runtime_error.h"
 
 #include <windowsx.h>
-
-#include <cmath>
 
 namespace tolvane::win32 {
 
@@ -20,17 +19,7 @@ constexpr UINT aboutCommand = 1002;
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD windowExStyle = WS_EX_CONTROLPARENT;
 
-// A position in twips, within what a window can be moved to.
-int positionPixels(float twips)
-{
-    if (!std::isfinite(twips) || std::fabs(twips) > 1.0e8f)
-        throw runtime::RuntimeError::windowOperationFailed();
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
-
 } // namespace
-
-int Win32Window::pixels(int twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel)); }
 
 Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runtime::PictureSource &pictures,
                          runtime::WindowEvents &events)
@@ -41,8 +30,8 @@ Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runt
 
     // The outer frame from the client area, menu bar included, before the
     // window exists: its Width and Height are known before it is first shown.
-    const int clientWidth = pixels(layout.clientWidth);
-    const int clientHeight = pixels(layout.clientHeight);
+    const int clientWidth = pixelsFromTwips(layout.clientWidth);
+    const int clientHeight = pixelsFromTwips(layout.clientHeight);
     RECT outer{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&outer, windowStyle, layout.menu.present(), windowExStyle);
 
@@ -52,7 +41,7 @@ Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runt
 
     // The design position is the client area's; only the About box keeps it.
     m_hwnd = CreateWindowExW(windowExStyle, L"TolvaneForm", widen(layout.caption).c_str(), windowStyle,
-                             pixels(layout.clientLeft) + outer.left, pixels(layout.clientTop) + outer.top,
+                             pixelsFromTwips(layout.clientLeft) + outer.left, pixelsFromTwips(layout.clientTop) + outer.top,
                              outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, runtime.instance(),
                              m_surfaces[0].get());
     if (!m_hwnd)
@@ -145,7 +134,7 @@ bool Win32Window::isVisible() const { return IsWindowVisible(m_hwnd) != FALSE; }
 
 void Win32Window::setLeft(float twips)
 {
-    const int left = positionPixels(twips);
+    const int left = runtime::windowPixels(twips);
     RECT rect;
     GetWindowRect(m_hwnd, &rect);
     SetWindowPos(m_hwnd, nullptr, left, rect.top, 0, 0,
@@ -154,15 +143,15 @@ void Win32Window::setLeft(float twips)
 
 void Win32Window::setTop(float twips)
 {
-    const int top = positionPixels(twips);
+    const int top = runtime::windowPixels(twips);
     RECT rect;
     GetWindowRect(m_hwnd, &rect);
     SetWindowPos(m_hwnd, nullptr, rect.left, top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-float Win32Window::width() const { return static_cast<float>(m_outerWidth * twipsPerPixel); }
-float Win32Window::height() const { return static_cast<float>(m_outerHeight * twipsPerPixel); }
+float Win32Window::width() const { return twipsFromPixels(m_outerWidth); }
+float Win32Window::height() const { return twipsFromPixels(m_outerHeight); }
 
 void Win32Window::deliver(std::string_view control, std::string_view event)
 {
