@@ -1,5 +1,7 @@
 #include "probe.h"
 
+#include "platform/win32/text.h"
+
 namespace tolvane::win32::testing {
 
 void Probe::dispatch(Win32Runtime &runtime, MSG &message) { runtime.dispatch(message); }
@@ -27,6 +29,11 @@ RECT Probe::controlRect(const Win32Window &window, std::string_view name)
     if (surface != window.m_hwnd)
         MapWindowPoints(surface, window.m_hwnd, reinterpret_cast<POINT *>(&rect), 2);
     return rect;
+}
+
+std::string Probe::caption(const Win32Window &window, runtime::ControlIndex control)
+{
+    return narrow(window.m_controls.at(control).caption);
 }
 
 std::string Probe::focusedControl(const Win32Window &window)
