@@ -2,7 +2,7 @@
 
 #include "platform/qt/form.h"
 #include "platform/qt/label.h"
-#include "platform/qt/qt_window.h"
+#include "platform/qt/window.h"
 #include "platform/qt/text.h"
 
 #include <QAccessible>
