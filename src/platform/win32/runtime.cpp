@@ -5,6 +5,7 @@
 #include "platform/win32/window.h"
 #include "runtime/runtime_error.h"
 
+#include <commctrl.h>
 #include <objbase.h>
 
 #include <algorithm>
@@ -131,6 +132,9 @@ INT_PTR CALLBACK inputBoxProcedure(HWND dialog, UINT message, WPARAM wParam, LPA
 Win32Runtime::Win32Runtime(HINSTANCE instance) : m_instance(instance)
 {
     m_comInitialised = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    // Today's buttons and text boxes: Common Controls 6, as the manifest asks.
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     registerClass(instance, L"TolvaneForm", true);
     registerClass(instance, L"TolvanePictureBox", false);
 }
