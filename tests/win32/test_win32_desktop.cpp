@@ -1,5 +1,6 @@
 // What the desktop itself sees of the game's windows, on real windows: what
-// the manifest brings, and the title's face on one line.
+// the manifest brings, the activation kept inside the game when a window
+// hides itself from a timer, and the title's face on one line.
 
 #include "platform/win32/runtime.h"
 #include "platform/win32/text.h"
@@ -17,6 +18,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace tolvane;
@@ -52,9 +54,12 @@ void pump(int ms) { pumpUntil(nullptr, ms); }
 
 struct Recorder : runtime::WindowEvents {
     std::vector<std::string> events; // "control.Event"
+    std::function<void(std::string_view)> hook;
     void controlEvent(std::string_view control, std::string_view event) override
     {
         events.push_back(std::string(control) + "." + std::string(event));
+        if (hook)
+            hook(control);
     }
     void closedByPlayer() override { events.push_back("closed"); }
 };
@@ -133,6 +138,53 @@ int wmain()
                "the button is not a Common Controls 6 button");
         expect(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()) == DPI_AWARENESS_PER_MONITOR_AWARE,
                "not aware of each monitor's DPI");
+    });
+
+    groups.run("a window hidden from a timer leaves the activation in the game, not with another program", [&] {
+        // Another program's window, behind the game's: the next in line for
+        // the activation, on a thread of its own.
+        HWND other = nullptr;
+        HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        DWORD otherThread = 0;
+        std::thread program([&] {
+            otherThread = GetCurrentThreadId();
+            other = CreateWindowExW(0, L"STATIC", L"un autre programme", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                                    300, 200, nullptr, nullptr, nullptr, nullptr);
+            SetEvent(ready);
+            MSG message;
+            while (GetMessageW(&message, nullptr, 0, 0) > 0)
+                DispatchMessageW(&message);
+            DestroyWindow(other);
+        });
+        WaitForSingleObject(ready, INFINITE);
+        CloseHandle(ready);
+
+        Made title = make(ScreenId::TOLVANE1);
+        Made next = make(ScreenId::TOLVANE2);
+        showAndWait(title);
+        expect(GetForegroundWindow() == title.w().handle(), "the title is not in front to start with");
+        HWND betweenTheTwo = nullptr;
+        title.events->hook = [&](std::string_view control) {
+            if (control != "tmrtimer")
+                return;
+            // As the title's advance does: hide this window, show the next.
+            title.window->hide();
+            betweenTheTwo = GetForegroundWindow();
+            next.window->show();
+        };
+        pumpUntil([&] { return GetForegroundWindow() == next.w().handle(); }, 4000);
+        expect(betweenTheTwo != nullptr && betweenTheTwo != other &&
+                   GetWindowThreadProcessId(betweenTheTwo, nullptr) == GetCurrentThreadId(),
+               "between the hide and the show, another program was in front");
+        expect(GetForegroundWindow() == next.w().handle(), "the next window is not in front");
+
+        // Without the game's hand-over, Windows gives the activation to the
+        // other program: a window closed by the player.
+        SendMessageW(next.w().handle(), WM_CLOSE, 0, 0);
+        pumpUntil([&] { return GetForegroundWindow() == other; }, 1000);
+        expect(GetForegroundWindow() == other, "the other program's window was never next in line");
+        PostThreadMessageW(otherThread, WM_QUIT, 0, 0);
+        program.join();
     });
 
     groups.run("the title's face: AU TOLVANE VIRAIL !!! on one line, as wide and tall as Linux draws it", [&] {

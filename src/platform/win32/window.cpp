@@ -1,5 +1,6 @@
 #include "platform/win32/window.h"
 
+#include "platform/win32/activation.h"
 #include "platform/win32/runtime.h"
 #include "platform/win32/text.h"
 #include "runtime/runtime_error.h"
@@ -301,7 +302,11 @@ void Win32Window::show()
     }
 }
 
-void Win32Window::hide() { ShowWindow(m_hwnd, SW_HIDE); }
+void Win32Window::hide()
+{
+    keepActivationInGame(m_hwnd);
+    ShowWindow(m_hwnd, SW_HIDE);
+}
 
 bool Win32Window::isVisible() const { return IsWindowVisible(m_hwnd) != FALSE; }
 
