@@ -1,15 +1,20 @@
 // What the desktop itself sees of the game's windows, on real windows: what
-// the manifest brings, the activation kept inside the game when a window
-// hides itself from a timer, and the title's face on one line.
+// the manifest brings, the tree a screen reader reads in this process and the
+// events that tell it of a change, the activation kept inside the game when a
+// window hides itself from a timer, and the title's face on one line. The
+// tree read from another process, as a screen reader reads it, is
+// test_win32_screen_reader's.
 
 #include "platform/win32/runtime.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
+#include "resources/accelerator.h"
 #include "resources/picture_files.h"
 #include "resources/screen_layout.h"
 #include "test_groups.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <chrono>
@@ -100,6 +105,178 @@ void showAndWait(Made &m)
     pump(50);
 }
 
+// --- What a screen reader reads
+
+struct Accessible {
+    IAccessible *object = nullptr;
+    explicit Accessible(HWND hwnd)
+    {
+        AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                   reinterpret_cast<void **>(&object));
+    }
+    ~Accessible()
+    {
+        if (object)
+            object->Release();
+    }
+    Accessible(const Accessible &) = delete;
+    Accessible &operator=(const Accessible &) = delete;
+};
+
+VARIANT child(long id)
+{
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+}
+
+std::wstring take(BSTR text)
+{
+    std::wstring taken = text ? std::wstring(text, SysStringLen(text)) : std::wstring();
+    SysFreeString(text);
+    return taken;
+}
+
+struct Read {
+    long id = 0;
+    long role = 0;
+    long state = 0;
+    std::wstring name;
+    std::wstring value;
+    RECT at{};
+};
+
+Read readChild(IAccessible *object, long id)
+{
+    Read r;
+    r.id = id;
+    BSTR text = nullptr;
+    object->get_accName(child(id), &text);
+    r.name = take(text);
+    text = nullptr;
+    object->get_accValue(child(id), &text);
+    r.value = take(text);
+    VARIANT v;
+    VariantInit(&v);
+    if (SUCCEEDED(object->get_accRole(child(id), &v)))
+        r.role = v.lVal;
+    VariantInit(&v);
+    if (SUCCEEDED(object->get_accState(child(id), &v)))
+        r.state = v.lVal;
+    long x = 0, y = 0, width = 0, height = 0;
+    object->accLocation(&x, &y, &width, &height, child(id));
+    r.at = {x, y, x + width, y + height};
+    return r;
+}
+
+// The children in the order a screen reader walks them.
+std::vector<Read> children(IAccessible *object)
+{
+    long count = 0;
+    object->get_accChildCount(&count);
+    std::vector<VARIANT> ids(static_cast<std::size_t>(std::max(0L, count)));
+    long got = 0;
+    AccessibleChildren(object, 0, count, ids.data(), &got);
+    std::vector<Read> read;
+    for (long i = 0; i < got; ++i) {
+        if (ids[static_cast<std::size_t>(i)].vt == VT_I4)
+            read.push_back(readChild(object, ids[static_cast<std::size_t>(i)].lVal));
+        VariantClear(&ids[static_cast<std::size_t>(i)]);
+    }
+    return read;
+}
+
+std::string describe(const RECT &r)
+{
+    return str(r.left) + "," + str(r.top) + " " + str(r.right - r.left) + "x" + str(r.bottom - r.top);
+}
+
+const ControlLayout *containerOf(const ScreenLayout &layout, const ControlLayout &c)
+{
+    for (const ControlLayout &box : layout.controls)
+        if (!c.container.empty() && box.name == c.container)
+            return &box;
+    return nullptr;
+}
+
+// What a player can see of a control, on screen: its rectangle cut by the
+// picture box holding it and by the window's client area.
+RECT seenOnScreen(const Made &m, const ControlLayout &c)
+{
+    if (HWND own = m.w().controlWindow(c.name)) {
+        RECT r;
+        GetWindowRect(own, &r);
+        return r;
+    }
+    const HWND hwnd = m.w().handle();
+    RECT r = m.w().controlRect(c.name);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    IntersectRect(&r, &r, &client);
+    if (const ControlLayout *box = containerOf(m.w().layout(), c)) {
+        RECT inner;
+        GetClientRect(m.w().controlWindow(box->name), &inner);
+        MapWindowPoints(m.w().controlWindow(box->name), hwnd, reinterpret_cast<POINT *>(&inner), 2);
+        IntersectRect(&r, &r, &inner);
+    }
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT *>(&r), 2);
+    return r;
+}
+
+long roleOf(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Label:
+        return ROLE_SYSTEM_STATICTEXT;
+    case ControlKind::TextBox:
+        return ROLE_SYSTEM_TEXT;
+    case ControlKind::CommandButton:
+        return ROLE_SYSTEM_PUSHBUTTON;
+    default:
+        return ROLE_SYSTEM_GRAPHIC;
+    }
+}
+
+// What a label is given to say in these checks: its name, with a letter marked.
+std::string captionFor(const ControlLayout &c) { return "L&égende " + std::string(c.name); }
+
+// --- What the desktop tells a screen reader of changes
+
+struct Heard {
+    DWORD event;
+    HWND hwnd;
+    long child;
+};
+std::vector<Heard> heard;
+
+void CALLBACK onWinEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD)
+{
+    if (object == OBJID_CLIENT && child > 0)
+        heard.push_back({event, hwnd, child});
+}
+
+bool heardOf(DWORD event, HWND hwnd, long id)
+{
+    return std::any_of(heard.begin(), heard.end(),
+                       [&](const Heard &h) { return h.event == event && h.hwnd == hwnd && h.child == id; });
+}
+
+// The name a screen reader fetches for an event, as it does: from the event's window, object and child.
+std::wstring nameForEvent(HWND hwnd, long id)
+{
+    IAccessible *object = nullptr;
+    VARIANT which;
+    VariantInit(&which);
+    if (FAILED(AccessibleObjectFromEvent(hwnd, static_cast<DWORD>(OBJID_CLIENT), id, &object, &which)) || !object)
+        return L"(no object)";
+    BSTR name = nullptr;
+    object->get_accName(which, &name);
+    object->Release();
+    return take(name);
+}
+
 // --- Ink
 
 // The box around the pixels of one colour in a part of a window's client area.
@@ -138,6 +315,168 @@ int wmain()
                "the button is not a Common Controls 6 button");
         expect(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()) == DPI_AWARENESS_PER_MONITOR_AWARE,
                "not aware of each monitor's DPI");
+    });
+
+    groups.run("every window read by a screen reader: children in tab order then layout order, roles, names, places",
+               [&] {
+        for (int s = 0; s < screenCount; ++s) {
+            const ScreenLayout &layout = layoutOf(static_cast<ScreenId>(s));
+            const std::string name(layout.name);
+            Made m = make(layout.id);
+            for (std::size_t i = 0; i < layout.controls.size(); ++i)
+                if (layout.controls[i].kind == ControlKind::Label)
+                    m.window->setCaption(i, captionFor(layout.controls[i]));
+            showAndWait(m);
+            Accessible read(m.w().handle());
+            if (!read.object) {
+                expect(false, name + ": no accessible object for the window");
+                continue;
+            }
+            Read self = readChild(read.object, CHILDID_SELF);
+            expect(self.role == ROLE_SYSTEM_CLIENT && narrow(self.name) == layout.caption,
+                   name + ": the client area reads as " + narrow(self.name));
+
+            // What should be read: controls in view, those with a TabIndex by
+            // it, then the images as laid out.
+            std::map<int, std::string> tabbed;
+            std::vector<std::string> expected;
+            for (const ControlLayout &c : layout.controls) {
+                const ControlLayout *box = containerOf(layout, c);
+                if (c.kind == ControlKind::Timer || !c.visible || (box && !box->visible))
+                    continue;
+                if (c.tabIndex >= 0)
+                    tabbed[c.tabIndex] = c.name;
+                else
+                    expected.push_back(std::string(c.name));
+            }
+            std::vector<std::string> order;
+            for (const auto &[tab, control] : tabbed)
+                order.push_back(control);
+            order.insert(order.end(), expected.begin(), expected.end());
+
+            const std::vector<Read> kids = children(read.object);
+            std::vector<std::string> got;
+            for (const Read &k : kids)
+                got.push_back(k.id >= 1 && std::size_t(k.id) <= layout.controls.size()
+                                  ? std::string(layout.controls[std::size_t(k.id - 1)].name)
+                                  : "?" + str(k.id));
+            std::string gotText, wantText;
+            for (const auto &n : got)
+                gotText += n + " ";
+            for (const auto &n : order)
+                wantText += n + " ";
+            expect(got == order, name + ": read as " + gotText + "instead of " + wantText);
+
+            for (const Read &k : kids) {
+                if (k.id < 1 || std::size_t(k.id) > layout.controls.size())
+                    continue;
+                const ControlLayout &c = layout.controls[std::size_t(k.id - 1)];
+                const std::string where = name + "." + std::string(c.name);
+                expect(k.role == roleOf(c.kind), where + ": role " + str(k.role));
+                std::string wantName;
+                if (c.kind == ControlKind::Label)
+                    wantName = drawnCaption(captionFor(c));
+                else if (c.kind == ControlKind::CommandButton)
+                    wantName = drawnCaption(c.caption);
+                else if (c.kind == ControlKind::TextBox)
+                    wantName = "Réponse";
+                else
+                    wantName = pictureInfo(c.picture).description;
+                expect(narrow(k.name) == wantName, where + ": named \"" + narrow(k.name) + "\"");
+                expect((k.state & STATE_SYSTEM_INVISIBLE) == 0, where + ": read as out of view");
+                const RECT want = seenOnScreen(m, c);
+                expect(EqualRect(&k.at, &want) != FALSE, where + ": at " + describe(k.at) + ", not " + describe(want));
+            }
+            // A control out of view is not read, and says so when asked.
+            for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+                const ControlLayout &c = layout.controls[i];
+                if (c.kind != ControlKind::Timer && !c.visible)
+                    expect((readChild(read.object, long(i + 1)).state & STATE_SYSTEM_INVISIBLE) != 0,
+                           name + "." + std::string(c.name) + ": hidden, not read as such");
+            }
+            m.window->hide();
+        }
+    });
+
+    groups.run("what a screen reader does: press a button or an image, type an answer, find a control by its place",
+               [&] {
+        Made q = make(ScreenId::TOLVANE2);
+        showAndWait(q);
+        Accessible read(q.w().handle());
+        const long button = long(q.at("reponse") + 1), box = long(q.at("marzelletxt") + 1);
+        BSTR text = nullptr;
+        read.object->get_accKeyboardShortcut(child(button), &text);
+        expect(take(text) == L"Alt+R", "the button's shortcut");
+        read.object->get_accDefaultAction(child(button), &text);
+        expect(!take(text).empty(), "the button has no default action");
+        BSTR answer = SysAllocString(L"Lundi");
+        expect(read.object->put_accValue(child(box), answer) == S_OK && q.window->text(q.at("marzelletxt")) == "Lundi",
+               "the answer set through its value: " + q.window->text(q.at("marzelletxt")));
+        SysFreeString(answer);
+        expect(read.object->accDoDefaultAction(child(button)) == S_OK, "pressing the button refused");
+        expect(q.events->events.empty(), "the press ran inside the screen reader's call");
+        pump(100);
+        expect(q.events->events == std::vector<std::string>{"reponse.Click"}, "the press did not click the button");
+        expect(read.object->accDoDefaultAction(child(long(q.at("nom") + 1))) == DISP_E_MEMBERNOTFOUND,
+               "a label can be pressed");
+
+        RECT r;
+        GetWindowRect(q.w().controlWindow("reponse"), &r);
+        VARIANT hit;
+        VariantInit(&hit);
+        read.object->accHitTest((r.left + r.right) / 2, (r.top + r.bottom) / 2, &hit);
+        expect(hit.vt == VT_I4 && hit.lVal == button, "the button's centre finds " + str(hit.lVal));
+        VARIANT first;
+        VariantInit(&first);
+        read.object->accNavigate(NAVDIR_FIRSTCHILD, child(CHILDID_SELF), &first);
+        expect(first.vt == VT_I4 && first.lVal == long(q.at("Picture1") + 1), "the first child is not Picture1");
+
+        Made closing = make(ScreenId::tolvane17);
+        showAndWait(closing);
+        Accessible portrait(closing.w().handle());
+        expect(portrait.object->accDoDefaultAction(child(long(closing.at("Image1") + 1))) == S_OK,
+               "pressing the portrait refused");
+        pump(100);
+        expect(closing.events->events == std::vector<std::string>{"Image1.Click"}, "the press did not click the portrait");
+
+        // A hidden button cannot be pressed; a window gone answers nothing.
+        Made title = make(ScreenId::TOLVANE1);
+        showAndWait(title);
+        Accessible titleRead(title.w().handle());
+        expect(titleRead.object->accDoDefaultAction(child(long(title.at("jouer") + 1))) == E_FAIL,
+               "the hidden button can be pressed");
+        pump(100);
+        expect(title.events->events.empty(), "the hidden button clicked");
+        title.window.reset();
+        long count = 0;
+        expect(FAILED(titleRead.object->get_accChildCount(&count)), "a destroyed window still answers");
+    });
+
+    groups.run("a screen reader told of each change: the greeting written, a taunt shown and hidden", [&] {
+        HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_NAMECHANGE, nullptr, onWinEvent,
+                                             GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+        expect(hook != nullptr, "no WinEvent hook");
+        heard.clear();
+        Made q = make(ScreenId::TOLVANE2);
+        const HWND hwnd = q.w().handle();
+        const long greeting = long(q.at("nom") + 1);
+        q.window->setCaption(q.at("nom"), "Zoé!");
+        expect(pumpUntil([&] { return heardOf(EVENT_OBJECT_NAMECHANGE, hwnd, greeting); }, 2000),
+               "no name change heard for the greeting");
+        expect(nameForEvent(hwnd, greeting) == L"Zoé!", "the greeting read as " + narrow(nameForEvent(hwnd, greeting)));
+
+        Made closing = make(ScreenId::tolvane17);
+        const HWND closingHwnd = closing.w().handle();
+        const long taunt = long(closing.at("Label1") + 1);
+        closing.window->setControlVisible(closing.at("Label1"), true);
+        expect(pumpUntil([&] { return heardOf(EVENT_OBJECT_SHOW, closingHwnd, taunt); }, 2000),
+               "no show heard for CONNARD !");
+        expect(nameForEvent(closingHwnd, taunt) == L"CONNARD !",
+               "the taunt read as " + narrow(nameForEvent(closingHwnd, taunt)));
+        closing.window->setControlVisible(closing.at("Label1"), false);
+        expect(pumpUntil([&] { return heardOf(EVENT_OBJECT_HIDE, closingHwnd, taunt); }, 2000),
+               "no hide heard for CONNARD !");
+        UnhookWinEvent(hook);
     });
 
     groups.run("a window hidden from a timer leaves the activation in the game, not with another program", [&] {

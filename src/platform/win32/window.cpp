@@ -1,5 +1,6 @@
 #include "platform/win32/window.h"
 
+#include "platform/win32/accessibility.h"
 #include "platform/win32/activation.h"
 #include "platform/win32/runtime.h"
 #include "platform/win32/text.h"
@@ -269,6 +270,12 @@ bool Win32Window::timerEnabled(std::string_view name) const
     return i != none && i < m_controls.size() && m_controls[i].timerOn;
 }
 
+Win32Window *Win32Window::owning(HWND handle)
+{
+    auto *surface = handle ? reinterpret_cast<Surface *>(GetWindowLongPtrW(handle, GWLP_USERDATA)) : nullptr;
+    return surface ? surface->window : nullptr;
+}
+
 const Win32Window::Control &Win32Window::checked(runtime::ControlIndex index) const
 {
     if (index >= m_controls.size())
@@ -339,6 +346,7 @@ void Win32Window::setCaption(runtime::ControlIndex label, std::string_view text)
 {
     Control &c = checked(label);
     c.caption = drawnCaption(text);
+    announce(m_hwnd, EVENT_OBJECT_NAMECHANGE, label);
     if (c.hwnd)
         SetWindowTextW(c.hwnd, widen(text).c_str());
     else
@@ -351,6 +359,7 @@ void Win32Window::setControlVisible(runtime::ControlIndex control, bool visible)
     if (c.visible == visible)
         return;
     c.visible = visible;
+    announce(m_hwnd, visible ? EVENT_OBJECT_SHOW : EVENT_OBJECT_HIDE, control);
     if (!c.hwnd) {
         invalidate(c);
         return;
@@ -582,6 +591,8 @@ LRESULT Win32Window::handle(Surface &surface, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
+    case WM_GETOBJECT:
+        return answerAccessibilityQuery(surface.box, hwnd, wParam, lParam);
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);
@@ -629,6 +640,10 @@ LRESULT Win32Window::handle(Surface &surface, UINT message, WPARAM wParam, LPARA
         return DefWindowProcW(hwnd, message, wParam, lParam);
 
     switch (message) {
+    case pressedByAssistiveTechnology:
+        if (wParam < m_controls.size() && m_controls[wParam].visible)
+            deliver(m_controls[wParam].layout->name, "Click"); // may destroy this window
+        return 0;
     case WM_TIMER: {
         const std::size_t index = wParam - firstControlId;
         if (index >= m_controls.size() || !m_controls[index].timerOn)

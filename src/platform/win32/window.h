@@ -52,6 +52,11 @@ public:
     // The WM_COMMAND id of a menu command ("&Quitter", "&A propos de..."), 0 if none.
     UINT menuCommand(std::string_view name) const;
     bool timerEnabled(std::string_view name) const;
+    // For assistive technology (accessibility.cpp): the game window a handle
+    // belongs to, its own or a picture box's, null once that window is gone;
+    // a control's caption as drawn, "&" kept.
+    static Win32Window *owning(HWND handle);
+    const std::wstring &caption(runtime::ControlIndex control) const { return checked(control).caption; }
 
     // The keys the game handles itself before the dialog manager sees them:
     // Tab and Shift+Tab in TabIndex order, Enter (a focused button clicks,
