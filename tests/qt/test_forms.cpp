@@ -32,7 +32,7 @@ QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizet
 
 // A shown, active window whose control events are written down.
 struct ShownForm {
-    explicit ShownForm(ScreenId id) : form(layoutOf(id), testPictures())
+    explicit ShownForm(ScreenId id) : form(layoutOf(id), testPictures(), testFrame())
     {
         form.setEventSink([this](const QString &control, const QString &event) { events << control + "_" + event; });
         form.showAndActivate();
@@ -81,7 +81,6 @@ private slots:
     void enterAndSpacePressAFocusedButton();
     void titleMenuOpensWithAltJ();
     void labelsWrapClipAndBreakOnCarriageReturn();
-    void timersTickFromLoadUntilDisabled();
 };
 
 void TestForms::windowsMatchTheirLayouts_data()
@@ -97,7 +96,7 @@ void TestForms::windowsMatchTheirLayouts()
 {
     QFETCH(ScreenId, id);
     const ScreenLayout &layout = layoutOf(id);
-    Form form(layout, testPictures());
+    Form form(layout, testPictures(), testFrame());
 
     QCOMPARE(form.objectName(), qs(layout.name));
     QCOMPARE(form.windowTitle(), qs(layout.caption));
@@ -149,7 +148,7 @@ void TestForms::windowsMatchTheirLayouts()
         QCOMPARE(widget->parentWidget(), container);
         if (!c.container.empty())
             QCOMPARE(container->pos(), QPoint(2, 2));
-        QCOMPARE(widget->geometry(), twipsToPixels(c.left, c.top, c.width, c.height));
+        QCOMPARE(widget->geometry(), pixelRect(controlRect(c)));
 
         if (c.kind == ControlKind::Label || c.kind == ControlKind::TextBox || c.kind == ControlKind::CommandButton) {
             QCOMPARE(QFontInfo(widget->font()).family(), installedFaceFor(c.font.face));
@@ -309,30 +308,11 @@ void TestForms::labelsWrapClipAndBreakOnCarriageReturn()
     QVERIFY(clipped.bottom <= 39);
 
     // On its window, the riddle label keeps its size whatever it holds.
-    Form form(layoutOf(ScreenId::tolvane8), testPictures());
+    Form form(layoutOf(ScreenId::tolvane8), testPictures(), testFrame());
     auto *riddle = form.controlAs<Label>(u"question3");
     const QRect before = riddle->geometry();
     riddle->setCaption(longCaption);
     QCOMPARE(riddle->geometry(), before);
-}
-
-void TestForms::timersTickFromLoadUntilDisabled()
-{
-    Form form(layoutOf(ScreenId::tolvane17), testPictures());
-    QStringList ticks;
-    form.setEventSink([&](const QString &control, const QString &event) { ticks << control + "_" + event; });
-    Timer::setTimeScaleForTests(0.01); // 20 and 35 ms
-    form.startTimers();
-    Timer::setTimeScaleForTests(1.0);
-    QTest::qWait(5);
-    QVERIFY(ticks.isEmpty()); // not at once: one interval after the load
-    QTRY_VERIFY(ticks.contains("Timer1_Timer"));
-    QVERIFY(!form.isVisible()); // a hidden window's timers tick all the same
-    form.controlAs<Timer>(u"Timer2")->setEnabled(false);
-    form.controlAs<Timer>(u"Timer1")->setEnabled(false);
-    const qsizetype count = ticks.size();
-    QTest::qWait(100);
-    QCOMPARE(ticks.size(), count);
 }
 
 QTEST_MAIN(TestForms)

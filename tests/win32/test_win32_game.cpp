@@ -394,6 +394,9 @@ int wmain()
         inFront("TOLVANE2");
         expect(captionOf("TOLVANE2", "nom") == "Zoé!", "greeting: " + captionOf("TOLVANE2", "nom"));
         for (const QuizStep &step : quizScript) {
+            // The question is read once its screen is in front: the verdict's
+            // Enter may still be on its way to the game.
+            inFront(screenName(step.questionScreen));
             expect(captionOf(screenName(step.questionScreen), std::string(step.questionLabel)) == step.questionText(),
                    screenName(step.questionScreen) + ": the question");
             answerByKeyboard(step, std::string(step.acceptedAnswer));

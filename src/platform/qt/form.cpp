@@ -10,7 +10,7 @@
 #include "platform/qt/timer.h"
 #include "platform/qt/twips.h"
 #include "platform/qt/x11_frame.h"
-#include "platform/qt/qt_picture.h"
+#include "platform/qt/picture.h"
 #include "platform/qt/text.h"
 
 #include <QAccessible>
@@ -28,14 +28,6 @@
 namespace tolvane::qt {
 
 namespace {
-
-// The frame the desktop draws around the game's windows: they all have the
-// same. Qt knows a frame only once a window has been framed, so the window
-// manager is asked for it when the first window is measured; a manager that
-// does not say is measured on the first window it frames, which is then put
-// where it would have been placed with the frame known.
-std::optional<QMargins> desktopFrame;
-bool managerAsked = false;
 
 // The client area: the window's back colour with its background picture drawn
 // once at the top-left corner, beneath every control.
@@ -90,14 +82,10 @@ QAccessibleInterface *accessibleGameWidget(const QString &className, QObject *ob
     return nullptr;
 }
 
-bool takesFocus(ControlKind kind)
-{
-    return kind == ControlKind::TextBox || kind == ControlKind::CommandButton || kind == ControlKind::PictureBox;
-}
-
 } // namespace
 
-Form::Form(const ScreenLayout &layout, runtime::PictureSource &pictures) : QWidget(nullptr), m_layout(layout)
+Form::Form(const ScreenLayout &layout, runtime::PictureSource &pictures, DesktopFrame &frame)
+    : QWidget(nullptr), m_layout(layout), m_frame(frame)
 {
     static const bool accessibleFactoryInstalled = (QAccessible::installFactory(accessibleGameWidget), true);
     Q_UNUSED(accessibleFactoryInstalled);
@@ -113,13 +101,13 @@ Form::Form(const ScreenLayout &layout, runtime::PictureSource &pictures) : QWidg
 
     buildMenuBar();
     const int menuHeight = m_menuBar ? m_menuBar->height() : 0;
-    const int clientWidth = twipsToPixels(layout.clientWidth);
-    const int clientHeight = twipsToPixels(layout.clientHeight);
+    const int clientWidth = pixelsFromTwips(layout.clientWidth);
+    const int clientHeight = pixelsFromTwips(layout.clientHeight);
     m_client->setGeometry(0, menuHeight, clientWidth, clientHeight);
     setFixedSize(clientWidth, clientHeight + menuHeight);
     // The design position, of the client area; every window but the About box
     // is centred by its load handler before it is first shown.
-    setGeometry(twipsToPixels(layout.clientLeft), twipsToPixels(layout.clientTop) - menuHeight, width(), height());
+    setGeometry(pixelsFromTwips(layout.clientLeft), pixelsFromTwips(layout.clientTop) - menuHeight, width(), height());
 
     buildControls(pictures);
     buildTabOrder();
@@ -150,7 +138,7 @@ void Form::buildMenuBar()
     m_controls.emplace_back(quit->objectName(), quit);
     m_controls.emplace_back(about->objectName(), about);
 
-    const int width = twipsToPixels(m_layout.clientWidth);
+    const int width = pixelsFromTwips(m_layout.clientWidth);
     const int height = m_menuBar->heightForWidth(width);
     m_menuBar->setGeometry(0, 0, width, height > 0 ? height : m_menuBar->sizeHint().height());
 }
@@ -166,7 +154,7 @@ void Form::buildControls(runtime::PictureSource &pictures)
             Q_ASSERT_X(box, "Form", "a control's container must be a picture box laid out before it");
             parent = box ? box->innerArea() : m_client;
         }
-        const QRect rect = twipsToPixels(c.left, c.top, c.width, c.height);
+        const QRect rect = pixelRect(controlRect(c));
         QWidget *widget = nullptr;
 
         switch (c.kind) {
@@ -217,10 +205,7 @@ void Form::buildControls(runtime::PictureSource &pictures)
         widget->setObjectName(name);
         if (c.kind != ControlKind::Image && c.kind != ControlKind::PictureBox)
             widget->setFont(c.font == windowFont ? font() : fontFor(c.font));
-        if (c.kind == ControlKind::Image && !c.stretch && c.picture != PictureId::None) {
-            const PictureInfo &info = pictureInfo(c.picture);
-            widget->setGeometry(rect.x(), rect.y(), info.width, info.height);
-        } else if (auto *box = qobject_cast<PictureBox *>(widget)) {
+        if (auto *box = qobject_cast<PictureBox *>(widget)) {
             box->place(rect);
         } else {
             widget->setGeometry(rect);
@@ -238,14 +223,8 @@ void Form::buildControls(runtime::PictureSource &pictures)
 
 void Form::buildTabOrder()
 {
-    std::vector<std::pair<int, QWidget *>> order;
-    for (const ControlLayout &c : m_layout.controls) {
-        if (takesFocus(c.kind))
-            order.emplace_back(c.tabIndex, static_cast<QWidget *>(control(toQString(c.name))));
-    }
-    std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (const auto &[index, widget] : order)
-        m_tabOrder.push_back(widget);
+    for (std::size_t i : tolvane::tabOrder(m_layout))
+        m_tabOrder.push_back(static_cast<QWidget *>(m_byLayoutIndex[i]));
     for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
         QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
 }
@@ -275,16 +254,14 @@ QSize Form::outerSize() const
 {
     if (windowHandle() && isVisible() && !windowHandle()->frameMargins().isNull())
         return size().grownBy(windowHandle()->frameMargins());
-    if (!desktopFrame && !managerAsked) {
-        managerAsked = true;
-        desktopFrame = x11frame::askBeforeShow(const_cast<Form *>(this));
+    if (!m_frame.margins && !m_frame.managerAsked) {
+        m_frame.managerAsked = true;
+        m_frame.margins = x11frame::askBeforeShow(const_cast<Form *>(this), m_frame.managerSilent);
     }
-    if (!desktopFrame)
+    if (!m_frame.margins)
         m_measuredWithoutFrame = true;
-    return size().grownBy(desktopFrame.value_or(QMargins()));
+    return size().grownBy(m_frame.known());
 }
-
-QMargins Form::knownFrame() { return desktopFrame.value_or(QMargins()); }
 
 void Form::focusFirstControl()
 {
@@ -310,13 +287,13 @@ void Form::showAndActivate()
         windowHandle()->setFramePosition(pos());
     const QPoint placed = pos();
     show();
-    if (firstShow && !desktopFrame) {
+    if (firstShow && !m_frame.margins) {
         // Nothing framed within the wait: no window manager draws frames.
-        desktopFrame = x11frame::measureAfterShow(this).value_or(QMargins());
+        m_frame.margins = x11frame::measureAfterShow(this).value_or(QMargins());
         if (m_measuredWithoutFrame) {
             // Measured too small by the frame: half of that in each axis puts
             // the window where its outer size would have placed it.
-            const QMargins &f = *desktopFrame;
+            const QMargins &f = *m_frame.margins;
             x11frame::moveFrameTo(this, placed - QPoint(int(std::ceil((f.left() + f.right()) / 2.0)),
                                  int(std::ceil((f.top() + f.bottom()) / 2.0))));
         }
@@ -345,7 +322,7 @@ void Form::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
     if (windowHandle() && !windowHandle()->frameMargins().isNull())
-        desktopFrame = windowHandle()->frameMargins();
+        m_frame.margins = windowHandle()->frameMargins();
 }
 
 void Form::raiseEvent(const QString &control, const QString &event)

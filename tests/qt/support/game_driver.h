@@ -4,7 +4,8 @@
 // with the ending watched instead of ending the test program.
 
 #include "platform/qt/form.h"
-#include "platform/qt/qt_runtime.h"
+#include "platform/qt/runtime.h"
+#include "scaled_layouts.h"
 #include "shell/screen_registry.h"
 
 #include <QObject>
@@ -34,7 +35,11 @@ public:
     std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
                                                     runtime::PixelRect part) const override;
 
+    std::unique_ptr<runtime::Window> createWindow(const ScreenLayout &layout, runtime::PictureSource &pictures,
+                                                  runtime::WindowEvents &events) override;
+
     std::set<PictureId> brokenPictures;
+    ScaledLayouts timers; // timers.scale shortens every timer of the game
     std::optional<int> exitStatus;
     int errorBoxes = 0;
 };
@@ -51,6 +56,8 @@ QImage drawnLabel(const QString &caption, int width, int height);
 // The game's pictures as this runtime decodes them, each once for the whole
 // test program: for windows built straight from their layouts.
 runtime::PictureSource &testPictures();
+// The desktop's frame as the test program learns it, for the same windows.
+qt::DesktopFrame &testFrame();
 
 class GameDriver : public QObject {
     Q_OBJECT

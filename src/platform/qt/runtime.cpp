@@ -1,4 +1,4 @@
-#include "platform/qt/qt_runtime.h"
+#include "platform/qt/runtime.h"
 
 #include "platform/qt/display.h"
 #include "platform/qt/form.h"
@@ -6,12 +6,13 @@
 #include "platform/qt/fonts.h"
 #include "platform/qt/input_box.h"
 #include "platform/qt/program_icon.h"
-#include "platform/qt/qt_picture.h"
-#include "platform/qt/qt_window.h"
+#include "platform/qt/picture.h"
+#include "platform/qt/window.h"
 #include "platform/qt/startup.h"
 #include "platform/qt/text.h"
 
 #include <QApplication>
+#include <QLocale>
 
 namespace tolvane::qt {
 
@@ -39,7 +40,7 @@ std::unique_ptr<runtime::Window> QtRuntime::createWindow(const ScreenLayout &lay
         prepareFonts();
         m_fontsReady = true;
     }
-    return std::make_unique<QtWindow>(layout, pictures, events);
+    return std::make_unique<QtWindow>(layout, pictures, m_frame, events);
 }
 
 float QtRuntime::displayWidth() const { return display::widthTwips(); }
@@ -48,7 +49,7 @@ float QtRuntime::displayHeight() const { return display::heightTwips(); }
 
 std::string QtRuntime::inputBox(std::string_view prompt, std::string_view title)
 {
-    return toUtf8(inputBox::ask(toQString(prompt), toQString(title)));
+    return toUtf8(inputBox::ask(toQString(prompt), toQString(title), m_frame));
 }
 
 void QtRuntime::errorBox(std::string_view title, std::string_view message)
@@ -56,17 +57,43 @@ void QtRuntime::errorBox(std::string_view title, std::string_view message)
     showErrorBox(toQString(title), toQString(message));
 }
 
-int QtRuntime::run() { return m_app.exec(); }
+int QtRuntime::run()
+{
+    if (m_ended)
+        return m_status;
+    m_running = true;
+    const int status = m_app.exec();
+    m_running = false;
+    return m_ended ? m_status : status;
+}
 
 void QtRuntime::end(int status)
 {
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_status = status;
+    // Everything stops at once: the windows leave the screen and say nothing
+    // more, and an open input box closes as on "Annuler".
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *form = qobject_cast<Form *>(widget)) {
+            form->setEventSink({});
+            form->stopTimers();
+            form->hide();
+        }
+    }
     inputBox::dismiss();
-    QCoreApplication::exit(status);
+    // Only the message loop itself is told to stop: a Qt application told so
+    // outside its loop would end every modal box opened afterwards at once.
+    if (m_running)
+        QCoreApplication::exit(status);
 }
 
 bool QtRuntime::equalIgnoringCase(std::string_view a, std::string_view b) const
 {
-    return toQString(a).compare(toQString(b), Qt::CaseInsensitive) == 0;
+    // Letter case alone, by the user's own locale.
+    const QLocale user = QLocale::system();
+    return user.toLower(toQString(a)) == user.toLower(toQString(b));
 }
 
 std::unique_ptr<runtime::Picture> QtRuntime::decodePicture(std::span<const unsigned char> file,
