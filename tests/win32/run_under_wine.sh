@@ -5,6 +5,7 @@
 #
 #   run_under_wine.sh program.exe [more.exe ...]
 #   run_under_wine.sh program.exe=player.sh    (player.sh plays it meanwhile)
+#   run_under_wine.sh --dpi=144 program.exe    (the display at 144 dots per inch)
 #
 # Exits with the first failing program's status, 0 when all pass, 77 (skip)
 # when Wine, Xvfb or openbox is not installed. A program still running after
@@ -17,7 +18,11 @@ for tool in wine wineboot wineserver Xvfb openbox; do
         exit 77
     fi
 done
-[ $# -ge 1 ] || { echo "usage: $0 program.exe..."; exit 2; }
+dpi=""
+case "${1:-}" in
+--dpi=*) dpi=${1#--dpi=}; shift ;;
+esac
+[ $# -ge 1 ] || { echo "usage: $0 [--dpi=N] program.exe..."; exit 2; }
 if [[ "$*" == *=* ]] && ! command -v xdotool >/dev/null 2>&1; then
     echo "SKIP: xdotool not found (tools/install-deps installs it)"
     exit 77
@@ -41,7 +46,9 @@ trap 'exit 143' INT TERM
 
 # A display number nobody uses: Xvfb picks it and writes it out.
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# 1024 x 768 at 96 dpi, as large in inches at any other scale.
+scale=${dpi:-96}
+Xvfb -displayfd 3 -screen 0 "$((1024 * scale / 96))x$((768 * scale / 96))x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 exec 3>&-
 for _ in $(seq 100); do
@@ -58,7 +65,12 @@ wm_pid=$!
 start=$(date +%s)
 wineboot -i >"$work/wineboot.log" 2>&1
 wineserver -w
-echo "wine prefix ready in $(($(date +%s) - start)) s on display $DISPLAY"
+if [ -n "$dpi" ]; then
+    # The desktop's scale, read when the prefix's wineserver starts again.
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >>"$work/wineboot.log" 2>&1
+    wineserver -w
+fi
+echo "wine prefix ready in $(($(date +%s) - start)) s on display $DISPLAY${dpi:+ at $dpi dpi}"
 
 limit=${TOLVANE_WINE_TIMEOUT:-300}
 status=0

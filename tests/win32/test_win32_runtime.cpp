@@ -8,11 +8,12 @@
 #include "platform/win32/runtime.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
-#include "answer_cases.h"
 #include "probe.h"
 #include "synthetic_input.h"
 #include "resources/picture_files.h"
+#include "resources/control_rules.h"
 #include "resources/screen_layout.h"
+#include "runtime/checks.h"
 #include "runtime/runtime_error.h"
 
 #include <chrono>
@@ -186,9 +187,14 @@ int wmain()
         only = filter;
     Win32Runtime runtime(GetModuleHandleW(nullptr));
     theRuntime = &runtime;
-    const int px = twipsPerPixel;
+    // The display's scale: 96 dots per inch, or what the Wine prefix's
+    // LogPixels sets (run_under_wine.sh --dpi).
+    const int dpi = static_cast<int>(GetDpiForSystem());
+    auto at = [&](double twips) { return pixelsFromTwips(twips, dpi); };
+    std::printf("at %d dots per inch\n", dpi);
 
-    group("the eighteen windows: client size, outer frame, menus, child windows placed, centring", [&] {
+    group("the eighteen windows at the display's scale: client size, outer frame, menus, child windows placed, "
+          "centring", [&] {
         for (int s = 0; s < screenCount; ++s) {
             const ScreenLayout &layout = layoutOf(static_cast<ScreenId>(s));
             const std::string name(layout.name);
@@ -197,16 +203,15 @@ int wmain()
             RECT client, outer;
             GetClientRect(hwnd, &client);
             GetWindowRect(hwnd, &outer);
-            expect(client.right == std::lround(layout.clientWidth / 15.0) &&
-                       client.bottom == std::lround(layout.clientHeight / 15.0),
+            expect(client.right == at(layout.clientWidth) && client.bottom == at(layout.clientHeight),
                    name + ": client " + str(client.right) + "x" + str(client.bottom));
             RECT adjusted{0, 0, client.right, client.bottom};
-            AdjustWindowRectEx(&adjusted, GetWindowLongW(hwnd, GWL_STYLE), layout.menu.present(),
-                               GetWindowLongW(hwnd, GWL_EXSTYLE));
+            AdjustWindowRectExForDpi(&adjusted, GetWindowLongW(hwnd, GWL_STYLE), layout.menu.present(),
+                                     GetWindowLongW(hwnd, GWL_EXSTYLE), static_cast<UINT>(dpi));
             const int ow = outer.right - outer.left, oh = outer.bottom - outer.top;
             expect(ow == adjusted.right - adjusted.left && oh == adjusted.bottom - adjusted.top,
                    name + ": outer " + str(ow) + "x" + str(oh));
-            expect(m.window->width() == float(ow * px) && m.window->height() == float(oh * px),
+            expect(m.window->width() == twipsFromPixels(ow, dpi) && m.window->height() == twipsFromPixels(oh, dpi),
                    name + ": Width/Height in twips");
             wchar_t caption[128] = {};
             GetWindowTextW(hwnd, caption, 128);
@@ -236,9 +241,8 @@ int wmain()
                 GetWindowRect(child, &r);
                 MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT *>(&r), 2);
                 const bool inBox = !c.container.empty();
-                expect(r.left == std::lround(c.left / 15.0) && r.top == std::lround(c.top / 15.0) &&
-                           r.right - r.left == std::lround(c.width / 15.0) &&
-                           r.bottom - r.top == std::lround(c.height / 15.0),
+                expect(r.left == at(c.left) && r.top == at(c.top) && r.right - r.left == at(c.left + c.width) - at(c.left) &&
+                           r.bottom - r.top == at(c.top + c.height) - at(c.top),
                        name + "." + std::string(c.name) + ": placed at " + str(r.left) + "," + str(r.top));
                 expect(inBox == (GetParent(child) != hwnd), name + "." + std::string(c.name) + ": container");
                 expect(((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0) == c.visible,
@@ -246,8 +250,9 @@ int wmain()
                 if (c.kind == ControlKind::PictureBox) {
                     RECT inner;
                     GetClientRect(child, &inner);
-                    expect(inner.right == r.right - r.left - 4 && inner.bottom == r.bottom - r.top - 4,
-                           name + "." + std::string(c.name) + ": 2-px border");
+                    const int edge = r.right - r.left - inner.right;
+                    expect(edge == r.bottom - r.top - inner.bottom && std::abs(edge - 2 * pictureBoxEdgePixels(dpi)) <= 1,
+                           name + "." + std::string(c.name) + ": edge of " + str(edge / 2) + " px");
                 }
                 if (c.kind == ControlKind::CommandButton) {
                     const LONG style = GetWindowLongW(child, GWL_STYLE) & 0x0F;
@@ -260,7 +265,7 @@ int wmain()
             GetWindowRect(hwnd, &outer);
             const double left = runtime.displayWidth() / 2.0 - m.window->width() / 2.0;
             const double top = runtime.displayHeight() / 2.0 - m.window->height() / 2.0;
-            expect(outer.left == std::lround(left / 15) && outer.top == std::lround(top / 15),
+            expect(outer.left == runtime::windowPixels(float(left), dpi) && outer.top == runtime::windowPixels(float(top), dpi),
                    name + ": centred at " + str(outer.left) + "," + str(outer.top));
 
         }
@@ -445,12 +450,12 @@ int wmain()
     group("fonts: MS Sans Serif, and the display face or its built-in stand-in", [&] {
         HDC dc = GetDC(nullptr);
         wchar_t face[LF_FACESIZE];
-        HGDIOBJ old = SelectObject(dc, runtime.fonts().get({displayFace, 24.0, 700}));
+        HGDIOBJ old = SelectObject(dc, runtime.fonts().get({displayFace, 24.0, 700}, 96));
         GetTextFaceW(dc, LF_FACESIZE, face);
         expect(std::wstring(face) == runtime.fonts().displayFaceInUse(), "display face in use: " + win32::narrow(face));
         expect(runtime.fonts().displayFaceInUse() == L"Odessa LET" || runtime.fonts().displayFaceInUse() == L"Lobster Two",
                "display face");
-        SelectObject(dc, runtime.fonts().get(windowFont));
+        SelectObject(dc, runtime.fonts().get(windowFont, 96));
         GetTextFaceW(dc, LF_FACESIZE, face);
         TEXTMETRICW metrics;
         GetTextMetricsW(dc, &metrics);

@@ -73,16 +73,16 @@ Fonts::~Fonts()
         RemoveFontMemResourceEx(m_embedded);
 }
 
-HFONT Fonts::get(const FontSpec &wanted)
+HFONT Fonts::get(const FontSpec &wanted, int dpi)
 {
-    const auto key = std::make_tuple(wanted.face, wanted.points, wanted.weight);
+    const auto key = std::make_tuple(wanted.face, wanted.points, wanted.weight, dpi);
     if (auto found = m_fonts.find(key); found != m_fonts.end())
         return found->second;
 
     LOGFONTW font{};
-    // Points to pixels at 96 dots per inch; a negative height asks for the
-    // character height, as a point size means.
-    font.lfHeight = -static_cast<LONG>(std::lround(wanted.points * 96.0 / 72.0));
+    // Points to pixels at the display's dots per inch; a negative height asks
+    // for the character height, as a point size means.
+    font.lfHeight = -static_cast<LONG>(std::lround(wanted.points * dpi / 72.0));
     font.lfWeight = wanted.weight;
     font.lfCharSet = ANSI_CHARSET; // Western, as every layout font is
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;

@@ -26,8 +26,8 @@ public:
     Fonts(const Fonts &) = delete;
     Fonts &operator=(const Fonts &) = delete;
 
-    // The font of a layout, at 96 dots per inch; the cache keeps it.
-    HFONT get(const FontSpec &font);
+    // The font of a layout at `dpi` dots per inch; the cache keeps it.
+    HFONT get(const FontSpec &font, int dpi);
     // The face that draws the display face: "Odessa LET" or its stand-in.
     const std::wstring &displayFaceInUse() const { return m_displayFace; }
 
@@ -36,7 +36,7 @@ public:
 private:
     HANDLE m_embedded = nullptr;
     std::wstring m_displayFace;
-    std::map<std::tuple<std::string_view, double, int>, HFONT> m_fonts;
+    std::map<std::tuple<std::string_view, double, int, int>, HFONT> m_fonts;
 };
 
 } // namespace tolvane::win32

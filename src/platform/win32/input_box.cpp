@@ -107,7 +107,7 @@ INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 
 } // namespace
 
-bool runInputBox(HINSTANCE instance, const std::wstring &prompt, const std::wstring &title, HWND &open,
+bool runInputBox(HINSTANCE instance, HWND owner, const std::wstring &prompt, const std::wstring &title, HWND &open,
                  std::wstring &typed)
 {
     // Dialog units of MS Sans Serif 8 pt: the prompt at the left, OK and
@@ -121,7 +121,7 @@ bool runInputBox(HINSTANCE instance, const std::wstring &prompt, const std::wstr
 
     State state{open, prompt, title, typed};
     const INT_PTR result =
-        DialogBoxIndirectParamW(instance, dialog.get(), nullptr, procedure, reinterpret_cast<LPARAM>(&state));
+        DialogBoxIndirectParamW(instance, dialog.get(), owner, procedure, reinterpret_cast<LPARAM>(&state));
     open = nullptr;
     return result == IDOK;
 }

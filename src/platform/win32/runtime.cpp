@@ -61,37 +61,36 @@ std::unique_ptr<runtime::Window> Win32Runtime::createWindow(const ScreenLayout &
 
 float Win32Runtime::displayWidth() const
 {
-    return twipsFromPixels(GetSystemMetrics(SM_CXSCREEN));
+    return twipsFromPixels(GetSystemMetrics(SM_CXSCREEN), static_cast<int>(GetDpiForSystem()));
 }
 
 float Win32Runtime::displayHeight() const
 {
-    return twipsFromPixels(GetSystemMetrics(SM_CYSCREEN));
+    return twipsFromPixels(GetSystemMetrics(SM_CYSCREEN), static_cast<int>(GetDpiForSystem()));
 }
 
 std::string Win32Runtime::inputBox(std::string_view prompt, std::string_view title)
 {
     if (m_ended)
         return {};
-    // The game's windows wait while it is open; their timers go on.
+    // The box belongs to the game's active window, if any: the dialog
+    // manager disables that one while the box is open and gives it the
+    // activation back when the box closes. The game's other windows wait
+    // too; their timers go on.
+    const HWND owner = windowOf(GetActiveWindow()) ? GetActiveWindow() : nullptr;
     std::vector<HWND> disabled;
     for (Win32Window *window : m_windows) {
-        if (IsWindowEnabled(window->handle())) {
+        if (window->handle() != owner && IsWindowEnabled(window->handle())) {
             EnableWindow(window->handle(), FALSE);
             disabled.push_back(window->handle());
         }
     }
-    const HWND active = GetActiveWindow();
     std::wstring typed;
-    const bool ok = runInputBox(m_instance, widen(prompt), widen(title), m_inputBox, typed);
+    const bool ok = runInputBox(m_instance, owner, widen(prompt), widen(title), m_inputBox, typed);
     for (HWND window : disabled) {
         if (IsWindow(window))
             EnableWindow(window, TRUE);
     }
-    // The window in front before the box takes the keys again (it could not
-    // take the activation back from the box while it was disabled).
-    if (windowOf(active) && IsWindowVisible(active) && !m_ended)
-        SetForegroundWindow(active);
     if (!ok || m_ended)
         return {};
     return narrow(typed);

@@ -100,11 +100,17 @@ private:
     LRESULT handle(Surface &surface, UINT message, WPARAM wParam, LPARAM lParam);
     void discard();
     void buildMenuBar();
-    void fitMenuBar(int clientWidth, int clientHeight);
+    // The outer frame of the layout's client area at the window's DPI.
+    RECT outerFrame() const;
+    void fitMenuBar();
+    // Everything laid out again at another DPI.
+    void scaleTo(int dpi);
     void deliver(std::string_view control, std::string_view event);
 
     // The controls (window_controls.cpp).
     void buildControls(runtime::PictureSource &pictures);
+    // A control's rectangle in its container, in pixels at `dpi`.
+    static RECT placeAt(const ControlLayout &control, int dpi);
     // The control, once runtime::controlFor has found it and its property.
     const Control &checked(runtime::ControlIndex index, runtime::ControlProperty property) const;
     Control &checked(runtime::ControlIndex index, runtime::ControlProperty property);
@@ -124,6 +130,10 @@ private:
 
     // Painting (window_painting.cpp).
     void paint(Surface &surface, HDC dc, const RECT &area);
+    // A picture box's sunken edge, pictureBoxEdgePixels wide.
+    void paintEdge(HWND box) const;
+    // A picture's own pixels at the window's scale.
+    int scaled(int pixels) const;
 
     Win32Runtime &m_runtime;
     const ScreenLayout &m_layout;
@@ -131,6 +141,7 @@ private:
     HWND m_hwnd = nullptr;
     const Win32Picture *m_background = nullptr;
     COLORREF m_backColour = 0;
+    int m_dpi = 96;       // the window's dots per inch
     int m_outerWidth = 0; // pixels
     int m_outerHeight = 0;
     std::vector<std::unique_ptr<Surface>> m_surfaces; // [0]: the client area

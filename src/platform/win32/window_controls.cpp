@@ -34,9 +34,7 @@ void Win32Window::buildControls(runtime::PictureSource &pictures)
             }
         }
         const ControlLayout &l = layouts[i];
-        const TwipsRect place = tolvane::controlRect(l);
-        const int left = pixelsFromTwips(place.left), top = pixelsFromTwips(place.top);
-        c.rect = {left, top, left + pixelsFromTwips(place.width), top + pixelsFromTwips(place.height)};
+        c.rect = placeAt(l, m_dpi);
         if (l.picture != PictureId::None)
             c.picture = static_cast<const Win32Picture *>(pictures.picture(l.picture));
         if (l.kind == ControlKind::PictureBox) {
@@ -79,8 +77,8 @@ void Win32Window::buildControls(runtime::PictureSource &pictures)
         case ControlKind::PictureBox: {
             className = L"TolvanePictureBox";
             style |= WS_CLIPCHILDREN;
-            // The 2-px sunken edge; the controls it holds are the dialog manager's too.
-            exStyle = WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT;
+            // Its sunken edge is drawn by the window (WM_NCPAINT), at its DPI.
+            exStyle = WS_EX_CONTROLPARENT;
             for (auto &surface : m_surfaces) {
                 if (surface->box == i)
                     create = surface.get();
@@ -97,7 +95,7 @@ void Win32Window::buildControls(runtime::PictureSource &pictures)
         if (!c.hwnd)
             throw runtime::RuntimeError::windowOperationFailed();
         if (l.kind != ControlKind::PictureBox)
-            SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_runtime.fonts().get(l.font)), FALSE);
+            SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_runtime.fonts().get(l.font, m_dpi)), FALSE);
         if (l.kind == ControlKind::TextBox)
             SendMessageW(c.hwnd, EM_SETLIMITTEXT, 0, 0); // no length limit
         if (l.kind == ControlKind::PictureBox) {
@@ -110,6 +108,34 @@ void Win32Window::buildControls(runtime::PictureSource &pictures)
     // Stacked as created: no two child windows of a layout overlap, and the
     // desktop's order (assistive technology's) stays the TabIndex order.
     // Windowless controls are painted by their surface, under its children.
+}
+
+RECT Win32Window::placeAt(const ControlLayout &control, int dpi)
+{
+    const TwipsRect place = tolvane::controlRect(control);
+    const int left = pixelsFromTwips(place.left, dpi), top = pixelsFromTwips(place.top, dpi);
+    return {left, top, left + pixelsFromTwips(place.width, dpi), top + pixelsFromTwips(place.height, dpi)};
+}
+
+void Win32Window::scaleTo(int dpi)
+{
+    m_dpi = dpi;
+    const RECT outer = outerFrame();
+    SetWindowPos(m_hwnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fitMenuBar();
+    for (Control &c : m_controls) {
+        c.rect = placeAt(*c.layout, dpi);
+        if (!c.hwnd)
+            continue;
+        SetWindowPos(c.hwnd, nullptr, c.rect.left, c.rect.top, c.rect.right - c.rect.left, c.rect.bottom - c.rect.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED); // a picture box's edge too
+        if (c.layout->kind != ControlKind::PictureBox)
+            SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_runtime.fonts().get(c.layout->font, dpi)), TRUE);
+    }
+    InvalidateRect(m_hwnd, nullptr, FALSE);
+    for (std::size_t s = 1; s < m_surfaces.size(); ++s)
+        InvalidateRect(m_surfaces[s]->hwnd, nullptr, FALSE);
 }
 
 runtime::ControlIndex Win32Window::indexOf(std::string_view name) const

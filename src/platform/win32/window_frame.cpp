@@ -33,10 +33,10 @@ Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runt
 
     // The outer frame from the client area, menu bar included, before the
     // window exists: its Width and Height are known before it is first shown.
-    const int clientWidth = pixelsFromTwips(layout.clientWidth);
-    const int clientHeight = pixelsFromTwips(layout.clientHeight);
-    RECT outer{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&outer, windowStyle, layout.menu.present(), windowExStyle);
+    // Every size is at the display's dots per inch; a window made on a display
+    // of another scale is laid out again once it knows its own.
+    m_dpi = static_cast<int>(GetDpiForSystem());
+    const RECT outer = outerFrame();
 
     auto client = std::make_unique<Surface>();
     client->window = this;
@@ -44,7 +44,8 @@ Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runt
 
     // The design position is the client area's; only the About box keeps it.
     m_hwnd = CreateWindowExW(windowExStyle, L"TolvaneForm", widen(layout.caption).c_str(), windowStyle,
-                             pixelsFromTwips(layout.clientLeft) + outer.left, pixelsFromTwips(layout.clientTop) + outer.top,
+                             pixelsFromTwips(layout.clientLeft, m_dpi) + outer.left,
+                             pixelsFromTwips(layout.clientTop, m_dpi) + outer.top,
                              outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, runtime.instance(),
                              m_surfaces[0].get());
     if (!m_hwnd)
@@ -54,8 +55,10 @@ Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runt
     try {
         m_surfaces[0]->hwnd = m_hwnd;
         buildMenuBar();
-        fitMenuBar(clientWidth, clientHeight);
+        fitMenuBar();
         buildControls(pictures);
+        if (const int own = static_cast<int>(GetDpiForWindow(m_hwnd)); own != m_dpi)
+            scaleTo(own);
         runtime.add(this);
     } catch (...) {
         discard();
@@ -64,10 +67,19 @@ Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runt
     startTimers();
 }
 
-void Win32Window::fitMenuBar(int clientWidth, int clientHeight)
+RECT Win32Window::outerFrame() const
+{
+    RECT outer{0, 0, pixelsFromTwips(m_layout.clientWidth, m_dpi), pixelsFromTwips(m_layout.clientHeight, m_dpi)};
+    AdjustWindowRectExForDpi(&outer, windowStyle, m_layout.menu.present(), windowExStyle, static_cast<UINT>(m_dpi));
+    return outer;
+}
+
+void Win32Window::fitMenuBar()
 {
     // A menu bar too narrow for its entries wraps onto a second line: grow the
     // window so that the client area stays the layout's.
+    const int clientWidth = pixelsFromTwips(m_layout.clientWidth, m_dpi);
+    const int clientHeight = pixelsFromTwips(m_layout.clientHeight, m_dpi);
     RECT actual;
     GetClientRect(m_hwnd, &actual);
     RECT window;
@@ -141,7 +153,7 @@ bool Win32Window::isVisible() const { return IsWindowVisible(m_hwnd) != FALSE; }
 
 void Win32Window::setLeft(float twips)
 {
-    const int left = runtime::windowPixels(twips);
+    const int left = runtime::windowPixels(twips, m_dpi);
     RECT rect;
     GetWindowRect(m_hwnd, &rect);
     SetWindowPos(m_hwnd, nullptr, left, rect.top, 0, 0,
@@ -150,15 +162,15 @@ void Win32Window::setLeft(float twips)
 
 void Win32Window::setTop(float twips)
 {
-    const int top = runtime::windowPixels(twips);
+    const int top = runtime::windowPixels(twips, m_dpi);
     RECT rect;
     GetWindowRect(m_hwnd, &rect);
     SetWindowPos(m_hwnd, nullptr, rect.left, top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-float Win32Window::width() const { return twipsFromPixels(m_outerWidth); }
-float Win32Window::height() const { return twipsFromPixels(m_outerHeight); }
+float Win32Window::width() const { return twipsFromPixels(m_outerWidth, m_dpi); }
+float Win32Window::height() const { return twipsFromPixels(m_outerHeight, m_dpi); }
 
 void Win32Window::deliver(std::string_view control, std::string_view event)
 {
@@ -217,7 +229,21 @@ LRESULT Win32Window::handle(Surface &surface, UINT message, WPARAM wParam, LPARA
     default:
         break;
     }
-    if (hwnd != m_hwnd)
+    if (surface.box != none) {
+        // A picture box: its sunken edge, inside its rectangle.
+        if (message == WM_NCCALCSIZE) {
+            RECT &client = *reinterpret_cast<RECT *>(lParam);
+            const int edge = pictureBoxEdgePixels(m_dpi);
+            InflateRect(&client, -edge, -edge);
+            return 0;
+        }
+        if (message == WM_NCPAINT) {
+            paintEdge(hwnd);
+            return 0;
+        }
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    if (hwnd != m_hwnd) // the frame still being made
         return DefWindowProcW(hwnd, message, wParam, lParam);
 
     switch (message) {
@@ -231,6 +257,14 @@ LRESULT Win32Window::handle(Surface &surface, UINT message, WPARAM wParam, LPARA
             return 0;
         // The game itself drops a tick whose handler still waits in the name prompt.
         deliver(m_controls[index].layout->name, "Timer");
+        return 0;
+    }
+    case WM_DPICHANGED: {
+        // Moved to a display of another scale: laid out again at its DPI,
+        // where the desktop suggests.
+        const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);
+        scaleTo(HIWORD(wParam));
+        SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
     case WM_ACTIVATE:

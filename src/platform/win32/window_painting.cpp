@@ -4,6 +4,7 @@
 #include "platform/win32/window.h"
 
 #include "platform/win32/runtime.h"
+#include "resources/control_rules.h"
 
 #include <algorithm>
 
@@ -24,6 +25,33 @@ COLORREF Win32Window::colourOf(const Colour &colour, int systemDefault)
     return GetSysColor(systemDefault);
 }
 
+void Win32Window::paintEdge(HWND box) const
+{
+    // Sunken, as the desktop draws a client edge: shadow above and to the
+    // left, light below and to the right, darker inside; its width at the DPI.
+    const int edge = pictureBoxEdgePixels(m_dpi);
+    const int outer = (edge + 1) / 2;
+    RECT rect;
+    GetWindowRect(box, &rect);
+    OffsetRect(&rect, -rect.left, -rect.top);
+    HDC dc = GetWindowDC(box);
+    auto band = [&](int width, int topLeft, int bottomRight) {
+        const RECT r = rect;
+        RECT top{r.left, r.top, r.right, r.top + width}, left{r.left, r.top, r.left + width, r.bottom};
+        RECT bottom{r.left, r.bottom - width, r.right, r.bottom}, right{r.right - width, r.top, r.right, r.bottom};
+        FillRect(dc, &bottom, GetSysColorBrush(bottomRight));
+        FillRect(dc, &right, GetSysColorBrush(bottomRight));
+        FillRect(dc, &top, GetSysColorBrush(topLeft));
+        FillRect(dc, &left, GetSysColorBrush(topLeft));
+        InflateRect(&rect, -width, -width);
+    };
+    band(outer, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
+    band(edge - outer, COLOR_3DDKSHADOW, COLOR_3DLIGHT);
+    ReleaseDC(box, dc);
+}
+
+int Win32Window::scaled(int pixels) const { return pixelsFromTwips(pixels * twipsPerPixel, m_dpi); }
+
 void Win32Window::paint(Surface &surface, HDC dc, const RECT &area)
 {
     RECT client;
@@ -38,14 +66,16 @@ void Win32Window::paint(Surface &surface, HDC dc, const RECT &area)
         FillRect(buffer, &client, back);
         DeleteObject(back);
         if (m_background)
-            m_background->draw(buffer, 0, 0);
+            m_background->draw(buffer, 0, 0, true, scaled(m_background->fullWidth()),
+                               scaled(m_background->fullHeight()));
     } else {
         const Control &box = m_controls[surface.box];
         HBRUSH back = CreateSolidBrush(colourOf(box.layout->backColour, COLOR_BTNFACE));
         FillRect(buffer, &client, back);
         DeleteObject(back);
         if (box.picture)
-            box.picture->draw(buffer, 0, 0); // natural size from the inner corner, clipped
+            // Its own size (at the window's scale) from the inner corner, clipped.
+            box.picture->draw(buffer, 0, 0, true, scaled(box.picture->fullWidth()), scaled(box.picture->fullHeight()));
     }
 
     // Back to front: the last of the layout first.
@@ -61,12 +91,12 @@ void Win32Window::paint(Surface &surface, HDC dc, const RECT &area)
         IntersectClipRect(buffer, c.rect.left, c.rect.top, c.rect.right, c.rect.bottom);
         if (c.layout->kind == ControlKind::Image) {
             if (c.picture)
-                c.picture->draw(buffer, c.rect.left, c.rect.top, c.layout->stretch, c.rect.right - c.rect.left,
+                c.picture->draw(buffer, c.rect.left, c.rect.top, true, c.rect.right - c.rect.left,
                                 c.rect.bottom - c.rect.top);
         } else if (!c.caption.empty()) {
             // Transparent, left-aligned, wrapped at word boundaries, clipped;
             // "&" underlines the next letter.
-            SelectObject(buffer, m_runtime.fonts().get(c.layout->font));
+            SelectObject(buffer, m_runtime.fonts().get(c.layout->font, m_dpi));
             SetTextColor(buffer, colourOf(c.layout->foreColour, COLOR_BTNTEXT));
             RECT text = c.rect;
             DrawTextW(buffer, c.caption.c_str(), static_cast<int>(c.caption.size()), &text,
