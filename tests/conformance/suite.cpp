@@ -25,7 +25,7 @@ namespace {
 using runtime::ControlIndex;
 
 // The screen's side of a window: every event it was told, in order.
-struct Recorder : runtime::WindowEvents {
+struct Recorder final : runtime::WindowEvents {
     std::vector<std::string> events; // "control.Event"
     int closes = 0;
     std::function<void(std::string_view control, std::string_view event)> hook;
