@@ -37,6 +37,8 @@ inline constexpr AnswerCase answerCases[] = {
     {"no-break space", "MARZELLE\u00A0VASTRELLI", "MARZELLE VASTRELLI", false},
     {"emoji", "VERT\U0001F600", "VERT", false},
     {"prefix", "VER", "VERT", false},
+    {"full-width letters", "ＶＥＲＴ", "VERT", false},
+    {"full-width in lower case", "ｖｅｒｔ", "ＶＥＲＴ", true},
 };
 
 } // namespace tolvane::testing

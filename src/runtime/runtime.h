@@ -1,7 +1,9 @@
 #pragma once
 
 // What the game needs from a windowing runtime. The game's own code, its
-// screens, shell and resources, reaches the desktop only through this.
+// screens, shell and resources, reaches the desktop only through this; each
+// runtime (src/platform/NAME) implements it, and the conformance suite
+// (tests/conformance) checks every rule written here and in window.h on each.
 
 #include "resources/screen_layout.h"
 #include "runtime/picture.h"
@@ -19,37 +21,51 @@ class Runtime {
 public:
     virtual ~Runtime() = default;
 
-    // A window built from its layout, out of view, its timers counting.
+    // A window built from its layout, out of view, its timers counting from
+    // now (window.h says how it is built and how it behaves). `events` and
+    // `pictures` outlive the window.
     virtual std::unique_ptr<Window> createWindow(const ScreenLayout &layout, PictureSource &pictures,
                                                  WindowEvents &events) = 0;
 
-    // Screen.Width and Screen.Height, in twips.
+    // Screen.Width and Screen.Height, in twips: the display's size in pixels
+    // by twipsFromPixels at the display's dots per inch.
     virtual float displayWidth() const = 0;
     virtual float displayHeight() const = 0;
 
-    // The modal input box: a prompt, a title, an empty field, OK and Cancel in
-    // the desktop's language, centred across the display about a third of the
-    // way down. Events keep coming while it is open. Returns the typed text on
-    // OK, the empty text on Cancel, when closed, or when the game ends under it.
+    // The modal input box, the one modal element of the game: the title, the
+    // prompt, an empty one-line field with the focus, "OK" and "Annuler"
+    // (the desktop's French words). Its outer frame is centred across the
+    // display and its top lies a third of the way down; it is in front of
+    // every window of the game and takes the keys. While it is open the
+    // game's windows take no input, but their timers keep ticking and their
+    // handlers run. Enter or OK returns the typed text exactly; Escape,
+    // "Annuler" and its close control return the empty text; so does End
+    // while it is open, which closes it at once. Only one is open at a time.
     virtual std::string inputBox(std::string_view prompt, std::string_view title) = 0;
 
-    // The box of an untrapped error: a title, the message, one OK button.
-    // Returns once the player has dismissed it.
+    // The box of an untrapped error: the title, the message, one OK button.
+    // Modal like the input box; returns once the player has dismissed it.
     virtual void errorBox(std::string_view title, std::string_view message) = 0;
 
-    // The message loop: delivers every event until end() is called, then
-    // returns end()'s status.
+    // The message loop: delivers every event, one at a time, until end() is
+    // called, then returns end()'s status.
     virtual int run() = 0;
-    // End: every message loop comes to an end, an open input box closes as on
-    // Cancel, and run() returns `status`.
+    // End, from anywhere, a handler waiting in the input box included: every
+    // window leaves the screen at once, no timer ticks and no event is
+    // delivered any more, an open input box closes as on "Annuler", every
+    // message loop comes to an end, and run() returns `status`.
     virtual void end(int status) = 0;
 
-    // The two texts are the same apart from letter case, by the user's locale.
+    // The answers' comparison: the two texts are the same apart from letter
+    // case, by the user's locale. Nothing else is ignored: spaces, accents,
+    // punctuation, full-width and narrow forms all count.
     virtual bool equalIgnoringCase(std::string_view a, std::string_view b) const = 0;
 
     // Decodes the part `part` of a picture file (baseline JPEG or GIF89a, the
-    // whole file in memory); null if it cannot be decoded. May be called from
-    // another thread than the message loop's.
+    // whole file in memory), in the picture's own pixels; an empty part
+    // decodes nothing and gives an empty picture that draws nothing. Null if
+    // the file cannot be decoded. May be called from another thread than the
+    // message loop's, and must not throw.
     virtual std::unique_ptr<Picture> decodePicture(std::span<const unsigned char> file, PixelRect part) const = 0;
 };
 

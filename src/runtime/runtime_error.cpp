@@ -14,6 +14,11 @@ RuntimeError RuntimeError::controlNotFound(std::string_view name)
     return {730, "Le contrôle « " + std::string(name) + " » est introuvable"};
 }
 
+RuntimeError RuntimeError::propertyNotSupported(std::string_view name)
+{
+    return {438, "Le contrôle « " + std::string(name) + " » ne gère pas cette propriété ou méthode"};
+}
+
 RuntimeError RuntimeError::objectRequired() { return {424, "Objet requis"}; }
 
 RuntimeError RuntimeError::windowOperationFailed() { return {5, "Argument ou appel de procédure incorrect"}; }

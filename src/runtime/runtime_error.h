@@ -21,6 +21,8 @@ public:
     static RuntimeError floatingPoint();
     // A handler named a control that its window does not have, or one of another kind.
     static RuntimeError controlNotFound(std::string_view name);
+    // A handler used a property that its control's kind does not have.
+    static RuntimeError propertyNotSupported(std::string_view name);
     // A handler reached a window that is not there (unloaded or already gone).
     static RuntimeError objectRequired();
     // The windowing system refused an operation on a window.

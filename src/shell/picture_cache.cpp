@@ -5,6 +5,8 @@
 #include "shell/picture_views.h"
 
 #include <cstdio>
+#include <new>
+#include <system_error>
 
 namespace tolvane {
 
@@ -16,10 +18,13 @@ PictureCache::~PictureCache()
         m_background.join();
 }
 
-PictureCache::Decoded PictureCache::decode(PictureId id, const std::optional<std::vector<unsigned char>> &bytes) const
+PictureCache::Decoded PictureCache::decode(PictureId id) const
 {
-    const std::span<const unsigned char> file = bytes ? std::span<const unsigned char>(*bytes) : pictureFile(id);
-    Decoded picture = m_decoder.decodePicture(file, partInView(id));
+    Decoded picture;
+    try {
+        picture = m_decoder.decodePicture(pictureFile(id), partInView(id));
+    } catch (const std::bad_alloc &) {
+    }
     if (!picture)
         std::fprintf(stderr, "picture %s could not be decoded\n", pictureInfo(id).name.data());
     return picture;
@@ -36,7 +41,7 @@ const runtime::Picture *PictureCache::picture(PictureId id)
             entry.inBackground = {};
         } else {
             ++entry.decodes;
-            entry.picture = decode(id, entry.bytesForTests);
+            entry.picture = decode(id);
         }
     }
     return entry.picture->get();
@@ -55,31 +60,34 @@ void PictureCache::decodeInBackground()
     std::array<bool, pictureCount> wanted{};
     for (std::size_t i = 0; i < pictureCount; ++i) {
         Entry &entry = entryOf(order[i]);
-        if (entry.picture || entry.inBackground.valid() || entry.bytesForTests)
+        if (entry.picture || entry.inBackground.valid())
             continue;
         wanted[i] = true;
         ++entry.decodes;
         entry.inBackground = (*promises)[i].get_future().share();
     }
-    m_background = std::thread([this, promises, wanted] {
+    try {
+        m_background = std::thread([this, promises, wanted] {
+            for (std::size_t i = 0; i < pictureCount; ++i) {
+                if (wanted[i])
+                    (*promises)[i].set_value(decode(order[i]));
+            }
+        });
+    } catch (const std::system_error &) {
+        // No thread to be had: every picture waits for its first window.
         for (std::size_t i = 0; i < pictureCount; ++i) {
-            if (wanted[i])
-                (*promises)[i].set_value(decode(order[i], std::nullopt));
+            if (wanted[i]) {
+                Entry &entry = entryOf(order[i]);
+                --entry.decodes;
+                entry.inBackground = {};
+            }
         }
-    });
+    }
 }
 
 int PictureCache::decodeCount(PictureId id) const
 {
     return id == PictureId::None ? 0 : m_entries[std::size_t(id) - 1].decodes;
-}
-
-void PictureCache::replaceForTests(PictureId id, std::vector<unsigned char> bytes)
-{
-    Entry &entry = entryOf(id);
-    entry.bytesForTests = std::move(bytes);
-    entry.picture.reset();
-    entry.inBackground = {};
 }
 
 } // namespace tolvane

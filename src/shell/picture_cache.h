@@ -12,7 +12,6 @@
 #include <memory>
 #include <optional>
 #include <thread>
-#include <vector>
 
 namespace tolvane {
 
@@ -34,26 +33,25 @@ public:
 
     // Decodes every picture on a thread of its own, in the order the windows
     // need them, while the program builds its first window: moving on to a
-    // window then never waits for its pictures.
+    // window then never waits for its pictures. Where no thread can be
+    // started (a browser page), each picture is decoded when a window first
+    // needs it instead.
     void decodeInBackground();
 
     // How many times a picture was decoded in this run.
     int decodeCount(PictureId id) const;
-
-    // Tests alone replace a picture's bytes, to follow the path of a broken file.
-    void replaceForTests(PictureId id, std::vector<unsigned char> bytes);
 
 private:
     using Decoded = std::shared_ptr<const runtime::Picture>;
     struct Entry {
         std::optional<Decoded> picture;
         std::shared_future<Decoded> inBackground;
-        std::optional<std::vector<unsigned char>> bytesForTests;
         int decodes = 0;
     };
 
     Entry &entryOf(PictureId id) { return m_entries[std::size_t(id) - 1]; }
-    Decoded decode(PictureId id, const std::optional<std::vector<unsigned char>> &bytes) const;
+    // Null when the runtime cannot decode it, or runs out of memory doing so.
+    Decoded decode(PictureId id) const;
 
     const runtime::Runtime &m_decoder;
     std::array<Entry, pictureCount> m_entries;

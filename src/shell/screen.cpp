@@ -95,7 +95,7 @@ runtime::ControlIndex Screen::controlOf(std::string_view name, ControlKind kind)
     const auto &controls = layout().controls;
     for (runtime::ControlIndex i = 0; i < controls.size(); ++i) {
         if (sameName(controls[i].name, name))
-            return controls[i].kind == kind ? i : throw RuntimeError::controlNotFound(name);
+            return controls[i].kind == kind ? i : throw RuntimeError::propertyNotSupported(name);
     }
     throw RuntimeError::controlNotFound(name);
 }

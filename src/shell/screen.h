@@ -71,11 +71,6 @@ public:
     runtime::Window &window() const;
     runtime::Window *windowIfLoaded() const { return m_window.get(); }
 
-    // Delivers one control event ("Form"/"Load" for the load handler) to the
-    // handler bound to it; an event without a handler is dropped, and so is
-    // one whose handler is still running (waiting in the input box).
-    void dispatch(std::string_view control, std::string_view event);
-
     // End: the window closes without counting as the player's close.
     void discard();
     // An error box is coming: no timer of this screen ticks any more.
@@ -96,6 +91,10 @@ private:
     void controlEvent(std::string_view control, std::string_view event) override;
     void closedByPlayer() override;
 
+    // Delivers one control event ("Form"/"Load" for the load handler) to the
+    // handler bound to it; an event without a handler is dropped, and so is
+    // one whose handler is still running (waiting in the input box).
+    void dispatch(std::string_view control, std::string_view event);
     void load();
     runtime::ControlIndex controlOf(std::string_view name, ControlKind kind) const;
 

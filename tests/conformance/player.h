@@ -27,6 +27,9 @@ public:
     // "headless", "qt", "win32", "web": the runtime under test.
     virtual std::string_view name() const = 0;
     virtual runtime::Runtime &runtime() = 0;
+    // A fresh runtime, as when the program starts again (after a test ended
+    // the last one); the windows of the old one are gone by then.
+    virtual void renewRuntime() = 0;
 
     // --- What a player does. Keys go to the window in front (to the input
     // box while it is open), as the desktop routes them.
@@ -50,6 +53,9 @@ public:
     // Time passes; the runtime delivers its events meanwhile (in virtual time
     // on the headless runtime).
     virtual void wait(int ms) = 0;
+    // The time, in milliseconds from any fixed moment: the runtime's own
+    // clock (virtual on the headless runtime).
+    virtual long long clock() = 0;
 
     // --- The input box. `act` runs once, inside the box's own loop, as soon
     // as the next input box is open and on view: the player types, presses
@@ -66,6 +72,11 @@ public:
         int centreX = 0, top = 0, displayWidth = 0, displayHeight = 0;
     };
     virtual InputBoxView inputBoxView() = 0;
+
+    // --- The error box: `act` runs inside it once it is on view; Enter
+    // (press) dismisses it.
+    virtual void whenErrorBoxOpens(std::function<void()> act) = 0;
+    virtual bool errorBoxOpen() = 0;
 
     // --- What a player sees.
     // The control with the keyboard focus in this window, by its layout name;

@@ -173,7 +173,7 @@ TEST(ScreenLifecycle, EventsBoundByNameIgnoringCase)
     EXPECT_TRUE(window->click("suite"));
     EXPECT_EQ(game.journal.clicks, 1);
     // No handler for it: dropped.
-    game.screens.find(ScreenId::tolvane7)->dispatch("Label1", "Click");
+    game.raise(ScreenId::tolvane7, "Label1", "Click");
     EXPECT_FALSE(game.screens.hasEnded());
 }
 

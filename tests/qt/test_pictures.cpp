@@ -233,12 +233,8 @@ void TestPictures::onePictureDecodedOncePerRun()
 
 void TestPictures::brokenPictureLeavesItsControlEmpty()
 {
-    const std::span<const unsigned char> logo = pictureFile(PictureId::logo);
-    const std::string broken = "\xFF\xD8 not a picture";
-
     GameDriver game(0.02);
-    game.screens().pictures().replaceForTests(PictureId::logo, {logo.begin(), logo.begin() + 40});
-    game.screens().pictures().replaceForTests(PictureId::backdrop, {broken.begin(), broken.end()});
+    game.runtime().brokenPictures = {PictureId::logo, PictureId::backdrop};
     game.answerPrompt(QStringLiteral("x"));
     game.start();
     QVERIFY(game.waitUntilVisible(ScreenId::TOLVANE2));

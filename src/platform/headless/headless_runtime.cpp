@@ -54,20 +54,54 @@ float HeadlessRuntime::displayHeight() const { return float(m_desktop.displayHei
 
 std::string HeadlessRuntime::inputBox(std::string_view prompt, std::string_view title)
 {
-    m_prompts.push_back({std::string(prompt), std::string(title), m_now});
-    const PromptAnswer answer = m_promptScript ? m_promptScript(prompt, title) : PromptAnswer{};
-    m_promptOpen = true;
-    if (answer.afterMs > 0)
-        advance(answer.afterMs);
-    m_promptOpen = false;
-    if (m_ended || !answer.ok)
+    if (m_ended || m_box)
         return {};
-    return answer.text;
+    m_prompts.push_back({std::string(prompt), std::string(title), m_now});
+    m_box.emplace();
+    if (m_inputBoxPlayer)
+        m_inputBoxPlayer(prompt, title);
+    else
+        answerInputBox(true);
+    const OpenBox box = std::move(*m_box);
+    m_box.reset();
+    if (m_ended || !box.answered || !box.ok)
+        return {};
+    return box.field;
+}
+
+void HeadlessRuntime::typeIntoInputBox(std::string_view text)
+{
+    if (inputBoxOpen())
+        m_box->field += text;
+}
+
+void HeadlessRuntime::answerInputBox(bool ok)
+{
+    if (!inputBoxOpen())
+        return;
+    m_box->answered = true;
+    m_box->ok = ok;
+}
+
+void HeadlessRuntime::setPromptScript(PromptScript script)
+{
+    setInputBoxPlayer([this, script = std::move(script)](std::string_view prompt, std::string_view title) {
+        const PromptAnswer answer = script(prompt, title);
+        if (answer.afterMs > 0)
+            advance(answer.afterMs);
+        typeIntoInputBox(answer.text);
+        answerInputBox(answer.ok);
+    });
 }
 
 void HeadlessRuntime::errorBox(std::string_view title, std::string_view message)
 {
     m_errorBoxes.emplace_back(std::string(title), std::string(message));
+    if (!m_errorBoxPlayer)
+        return;
+    m_errorBoxOpen = true;
+    m_errorBoxPlayer(title, message);
+    m_errorBoxOpen = false;
 }
 
 int HeadlessRuntime::run()
@@ -88,6 +122,13 @@ void HeadlessRuntime::end(int status)
         return;
     m_ended = true;
     m_status = status;
+    if (m_box && !m_box->answered)
+        answerInputBox(false);
+    // Every window leaves the screen, and no timer ticks again.
+    for (HeadlessWindow *window : m_windows)
+        window->hide();
+    for (TimerEntry &timer : m_timers)
+        timer.enabled = false;
 }
 
 bool HeadlessRuntime::equalIgnoringCase(std::string_view a, std::string_view b) const
@@ -99,8 +140,10 @@ std::unique_ptr<runtime::Picture> HeadlessRuntime::decodePicture(std::span<const
                                                                  runtime::PixelRect part) const
 {
     ++m_decodes;
-    const bool jpeg = startsWith(file, "\xFF\xD8\xFF");
-    const bool gif = startsWith(file, "GIF89a") || startsWith(file, "GIF87a");
+    // A whole file starts with its signature and ends with its end marker.
+    const bool jpeg = startsWith(file, "\xFF\xD8\xFF") && file.size() > 4 && file[file.size() - 2] == 0xFF &&
+                      file.back() == 0xD9;
+    const bool gif = (startsWith(file, "GIF89a") || startsWith(file, "GIF87a")) && file.back() == 0x3B;
     if (!jpeg && !gif)
         return nullptr;
     return std::make_unique<HeadlessPicture>(part);

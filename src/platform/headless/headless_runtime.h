@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,23 +59,41 @@ public:
     // When the next enabled timer is due; -1 if none is.
     std::int64_t nextTimerDue() const;
 
-    // How the input box is answered: typed text, OK or Cancel, and how long
-    // the player takes, during which the clock runs and timers fire.
+    // The input box. Each time one opens, the box's player runs inside it (as
+    // a player acts inside a real box's own loop): it may type into the field,
+    // answer the box, and move the clock on meanwhile, timers firing. A box
+    // its player left open is closed as on "Annuler".
+    using InputBoxPlayer = std::function<void(std::string_view prompt, std::string_view title)>;
+    void setInputBoxPlayer(InputBoxPlayer player) { m_inputBoxPlayer = std::move(player); }
+    // While a box is open: its field, and OK (true) or "Annuler" (false).
+    void typeIntoInputBox(std::string_view text);
+    void answerInputBox(bool ok);
+    bool inputBoxOpen() const { return m_box.has_value() && !m_box->answered; }
+
+    // A player who answers every box at once or after a while, with a text
+    // and OK, or with "Annuler". By default every box is answered at once
+    // with OK and nothing typed.
     struct PromptAnswer {
         std::string text;
         bool ok = true;
         std::int64_t afterMs = 0;
     };
     using PromptScript = std::function<PromptAnswer(std::string_view prompt, std::string_view title)>;
-    // By default every box is answered at once with OK and nothing typed.
-    void setPromptScript(PromptScript script) { m_promptScript = std::move(script); }
+    void setPromptScript(PromptScript script);
+
     struct Prompt {
         std::string prompt;
         std::string title;
         std::int64_t openedAt;
     };
+    // Every box opened, oldest first.
     const std::vector<Prompt> &prompts() const { return m_prompts; }
-    bool promptOpen() const { return m_promptOpen; }
+    bool promptOpen() const { return inputBoxOpen(); }
+
+    // The error box: its player runs inside it; it closes when that returns.
+    using ErrorBoxPlayer = std::function<void(std::string_view title, std::string_view message)>;
+    void setErrorBoxPlayer(ErrorBoxPlayer player) { m_errorBoxPlayer = std::move(player); }
+    bool errorBoxOpen() const { return m_errorBoxOpen; }
 
     bool hasEnded() const { return m_ended; }
     int exitStatus() const { return m_status; }
@@ -108,9 +127,16 @@ private:
     std::vector<TimerEntry> m_timers; // oldest first; a closed window's timers are removed
     std::vector<HeadlessWindow *> m_windows;
     HeadlessWindow *m_active = nullptr;
-    PromptScript m_promptScript;
+    struct OpenBox {
+        std::string field;
+        bool answered = false;
+        bool ok = false;
+    };
+    InputBoxPlayer m_inputBoxPlayer;
+    std::optional<OpenBox> m_box;
     std::vector<Prompt> m_prompts;
-    bool m_promptOpen = false;
+    ErrorBoxPlayer m_errorBoxPlayer;
+    bool m_errorBoxOpen = false;
     bool m_ended = false;
     int m_status = 0;
     std::vector<std::pair<std::string, std::string>> m_errorBoxes;

@@ -2,6 +2,8 @@
 
 #include "platform/headless/headless_runtime.h"
 #include "resources/accelerator.h"
+#include "resources/control_rules.h"
+#include "runtime/checks.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -10,7 +12,7 @@ namespace tolvane::headless {
 
 namespace {
 
-constexpr int pictureBoxBorderTwips = 2 * twipsPerPixel;
+constexpr int pictureBoxBorderTwips = pictureBoxEdge * twipsPerPixel;
 
 } // namespace
 
@@ -37,15 +39,7 @@ HeadlessWindow::~HeadlessWindow() { m_runtime.forget(this); }
 void HeadlessWindow::show()
 {
     if (m_timesShown++ == 0) {
-        std::vector<runtime::ControlIndex> order;
-        for (runtime::ControlIndex i = 0; i < m_controls.size(); ++i) {
-            if (takesFocus(i))
-                order.push_back(i);
-        }
-        std::stable_sort(order.begin(), order.end(), [&](auto a, auto b) {
-            return m_layout.controls[a].tabIndex < m_layout.controls[b].tabIndex;
-        });
-        for (runtime::ControlIndex i : order) {
+        for (runtime::ControlIndex i : tabOrder(m_layout)) {
             if (canFocus(i)) {
                 m_focus = i;
                 break;
@@ -64,39 +58,62 @@ void HeadlessWindow::hide()
         m_runtime.activate(nullptr);
 }
 
+// Kept as given, once checked as every runtime checks it.
+void HeadlessWindow::setLeft(float twips)
+{
+    runtime::windowPixels(twips);
+    m_left = twips;
+}
+
+void HeadlessWindow::setTop(float twips)
+{
+    runtime::windowPixels(twips);
+    m_top = twips;
+}
+
 float HeadlessWindow::width() const
 {
     const Desktop &d = m_runtime.desktop();
-    const int client = (m_layout.clientWidth + twipsPerPixel / 2) / twipsPerPixel;
-    return float((d.frameLeft + client + d.frameRight) * twipsPerPixel);
+    return twipsFromPixels(d.frameLeft + pixelsFromTwips(m_layout.clientWidth) + d.frameRight);
 }
 
 float HeadlessWindow::height() const
 {
     const Desktop &d = m_runtime.desktop();
-    const int client = (m_layout.clientHeight + twipsPerPixel / 2) / twipsPerPixel;
     const int menu = m_layout.menu.present() ? d.menuBarHeight : 0;
-    return float((d.frameTop + menu + client + d.frameBottom) * twipsPerPixel);
+    return twipsFromPixels(d.frameTop + menu + pixelsFromTwips(m_layout.clientHeight) + d.frameBottom);
 }
 
-void HeadlessWindow::setCaption(runtime::ControlIndex label, std::string_view text)
+void HeadlessWindow::setCaption(runtime::ControlIndex control, std::string_view text)
 {
-    m_controls.at(label).caption = std::string(text);
+    runtime::controlFor(m_layout, control, runtime::ControlProperty::Caption);
+    m_controls[control].caption = std::string(text);
 }
 
 void HeadlessWindow::setControlVisible(runtime::ControlIndex control, bool visible)
 {
-    m_controls.at(control).visible = visible;
+    runtime::controlFor(m_layout, control, runtime::ControlProperty::Visible);
+    m_controls[control].visible = visible;
+    // The focus leaves a control going out of view for the next in tab order.
     if (!visible && m_focus && !canFocus(*m_focus))
-        m_focus.reset();
+        moveFocus(false);
 }
 
-bool HeadlessWindow::controlVisible(runtime::ControlIndex control) const { return m_controls.at(control).visible; }
+bool HeadlessWindow::controlVisible(runtime::ControlIndex control) const
+{
+    runtime::controlFor(m_layout, control, runtime::ControlProperty::Visible);
+    return m_controls[control].visible;
+}
 
-std::string HeadlessWindow::text(runtime::ControlIndex textBox) const { return m_controls.at(textBox).text; }
+std::string HeadlessWindow::text(runtime::ControlIndex textBox) const
+{
+    runtime::controlFor(m_layout, textBox, runtime::ControlProperty::Text);
+    return m_controls[textBox].text;
+}
 
 void HeadlessWindow::setTimerEnabled(runtime::ControlIndex timer, bool enabled)
 {
+    runtime::controlFor(m_layout, timer, runtime::ControlProperty::Enabled);
     HeadlessRuntime::TimerEntry *entry = m_runtime.timerOf(this, timer);
     if (!entry || entry->enabled == enabled)
         return;
@@ -152,31 +169,21 @@ bool HeadlessWindow::shownInItsBoxes(runtime::ControlIndex i) const
     }
 }
 
-bool HeadlessWindow::takesFocus(runtime::ControlIndex i) const
-{
-    const ControlKind kind = m_layout.controls[i].kind;
-    return kind == ControlKind::TextBox || kind == ControlKind::CommandButton || kind == ControlKind::PictureBox;
-}
-
 bool HeadlessWindow::canFocus(runtime::ControlIndex i) const
 {
     // A hidden control, or one inside a hidden box, is skipped.
-    return takesFocus(i) && shownInItsBoxes(i);
+    return takesFocus(m_layout.controls[i].kind) && shownInItsBoxes(i);
 }
 
 bool HeadlessWindow::reachable() const
 {
-    return m_visible && !m_runtime.promptOpen() && !m_runtime.hasEnded();
+    return m_visible && !m_runtime.inputBoxOpen() && !m_runtime.errorBoxOpen() && !m_runtime.hasEnded();
 }
 
 HeadlessWindow::Rect HeadlessWindow::rectOf(runtime::ControlIndex i) const
 {
-    const ControlLayout &c = m_layout.controls[i];
-    if (c.kind == ControlKind::Image && !c.stretch && c.picture != PictureId::None) {
-        const PictureInfo &info = pictureInfo(c.picture);
-        return {c.left, c.top, info.width * twipsPerPixel, info.height * twipsPerPixel};
-    }
-    return {c.left, c.top, c.width, c.height};
+    const TwipsRect r = controlRect(m_layout.controls[i]);
+    return {r.left, r.top, r.width, r.height};
 }
 
 std::optional<runtime::ControlIndex> HeadlessWindow::hit(std::string_view container, int x, int y) const
@@ -209,21 +216,28 @@ bool HeadlessWindow::click(std::string_view control)
     const auto i = find(control);
     if (!i || !reachable() || !seen(*i))
         return false;
-    // The middle of the control, in its container's inner area...
+    // The control's rectangle in the client area, clipped by the boxes that
+    // hold it and by the client area itself; the click lands in its middle.
     const Rect r = rectOf(*i);
-    int x = r.left + r.width / 2;
-    int y = r.top + r.height / 2;
-    // ...then in the client area, to find what lies in front there.
+    int left = r.left, top = r.top, right = r.left + r.width, bottom = r.top + r.height;
     for (std::string_view container = m_layout.controls[*i].container; !container.empty();) {
         const runtime::ControlIndex box = indexOf(container);
-        x += m_layout.controls[box].left + pictureBoxBorderTwips;
-        y += m_layout.controls[box].top + pictureBoxBorderTwips;
+        const Rect b = rectOf(box);
+        const int dx = b.left + pictureBoxBorderTwips, dy = b.top + pictureBoxBorderTwips;
+        left = std::max(left + dx, dx);
+        top = std::max(top + dy, dy);
+        right = std::min(right + dx, b.left + b.width - pictureBoxBorderTwips);
+        bottom = std::min(bottom + dy, b.top + b.height - pictureBoxBorderTwips);
         container = m_layout.controls[box].container;
     }
-    const int clientWidth = m_layout.clientWidth;
-    const int clientHeight = m_layout.clientHeight;
-    if (x < 0 || y < 0 || x >= clientWidth || y >= clientHeight)
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, m_layout.clientWidth);
+    bottom = std::min(bottom, m_layout.clientHeight);
+    if (right <= left || bottom <= top)
         return false;
+    const int x = left + (right - left) / 2;
+    const int y = top + (bottom - top) / 2;
     const auto front = hit({}, x, y);
     m_menuOpen = false;
     m_runtime.activate(this);
@@ -236,8 +250,10 @@ bool HeadlessWindow::click(std::string_view control)
 bool HeadlessWindow::clickControl(runtime::ControlIndex i)
 {
     const ControlLayout &c = m_layout.controls[i];
-    if (takesFocus(i))
+    if (takesFocus(c.kind))
         m_focus = i;
+    if (c.kind == ControlKind::TextBox)
+        m_controls[i].caret = m_controls[i].text.size();
     if (c.kind == ControlKind::CommandButton || c.kind == ControlKind::Image) {
         raise(c.name, "Click");
         return true;
@@ -267,7 +283,7 @@ bool HeadlessWindow::type(std::string_view textBox, std::string_view text)
     if (!i || m_layout.controls[*i].kind != ControlKind::TextBox || !click(textBox))
         return false;
     if (m_focus == i)
-        m_controls[*i].text += text;
+        insertText(text);
     return true;
 }
 
@@ -282,29 +298,9 @@ bool HeadlessWindow::press(Key key)
     }
     switch (key) {
     case Key::Tab:
-    case Key::BackTab: {
-        std::vector<runtime::ControlIndex> order;
-        for (runtime::ControlIndex i = 0; i < m_controls.size(); ++i) {
-            if (canFocus(i))
-                order.push_back(i);
-        }
-        if (order.empty())
-            return true;
-        std::stable_sort(order.begin(), order.end(), [&](auto a, auto b) {
-            return m_layout.controls[a].tabIndex < m_layout.controls[b].tabIndex;
-        });
-        auto at = m_focus ? std::find(order.begin(), order.end(), *m_focus) : order.end();
-        const std::size_t n = order.size();
-        std::size_t next = 0;
-        if (at != order.end()) {
-            const std::size_t here = std::size_t(at - order.begin());
-            next = key == Key::Tab ? (here + 1) % n : (here + n - 1) % n;
-        } else if (key == Key::BackTab) {
-            next = n - 1;
-        }
-        m_focus = order[next];
+    case Key::BackTab:
+        moveFocus(key == Key::BackTab);
         return true;
-    }
     case Key::Enter:
     case Key::Space:
         // A focused button clicks; no button is any window's default, so
@@ -312,10 +308,16 @@ bool HeadlessWindow::press(Key key)
         if (m_focus && m_layout.controls[*m_focus].kind == ControlKind::CommandButton) {
             raise(m_layout.controls[*m_focus].name, "Click");
         } else if (m_focus && key == Key::Space && m_layout.controls[*m_focus].kind == ControlKind::TextBox) {
-            m_controls[*m_focus].text += ' ';
+            insertText(" ");
         }
         return true;
+    case Key::Left:
+    case Key::Right:
+        moveCaret(key == Key::Left);
+        return true;
     case Key::Escape:
+    case Key::Up:
+    case Key::Down:
         return true;
     }
     return true;
@@ -360,8 +362,67 @@ bool HeadlessWindow::pressLetter(char letter)
         return true;
     }
     if (m_focus && m_layout.controls[*m_focus].kind == ControlKind::TextBox)
-        m_controls[*m_focus].text += letter;
+        insertText(std::string(1, letter));
     return true;
+}
+
+bool HeadlessWindow::typeText(std::string_view text)
+{
+    if (!reachable())
+        return false;
+    insertText(text);
+    return true;
+}
+
+void HeadlessWindow::insertText(std::string_view text)
+{
+    if (!m_focus || m_layout.controls[*m_focus].kind != ControlKind::TextBox)
+        return;
+    ControlState &box = m_controls[*m_focus];
+    box.caret = std::min(box.caret, box.text.size());
+    box.text.insert(box.caret, text);
+    box.caret += text.size();
+}
+
+void HeadlessWindow::moveCaret(bool left)
+{
+    if (!m_focus || m_layout.controls[*m_focus].kind != ControlKind::TextBox)
+        return;
+    ControlState &box = m_controls[*m_focus];
+    const auto continuation = [&](std::size_t at) { return (static_cast<unsigned char>(box.text[at]) & 0xC0) == 0x80; };
+    if (left && box.caret > 0) {
+        do
+            --box.caret;
+        while (box.caret > 0 && continuation(box.caret));
+    } else if (!left && box.caret < box.text.size()) {
+        do
+            ++box.caret;
+        while (box.caret < box.text.size() && continuation(box.caret));
+    }
+}
+
+void HeadlessWindow::moveFocus(bool backwards)
+{
+    std::vector<runtime::ControlIndex> order;
+    for (runtime::ControlIndex i : tabOrder(m_layout)) {
+        if (canFocus(i) || i == m_focus)
+            order.push_back(i);
+    }
+    if (order.empty()) {
+        m_focus.reset();
+        return;
+    }
+    const std::size_t n = order.size();
+    const auto at = m_focus ? std::find(order.begin(), order.end(), *m_focus) : order.end();
+    std::size_t here = at == order.end() ? (backwards ? 0 : n - 1) : std::size_t(at - order.begin());
+    for (std::size_t step = 1; step <= n; ++step) {
+        const runtime::ControlIndex next = order[backwards ? (here + n - step) % n : (here + step) % n];
+        if (canFocus(next)) {
+            m_focus = next;
+            return;
+        }
+    }
+    m_focus.reset();
 }
 
 bool HeadlessWindow::close()

@@ -27,8 +27,8 @@ public:
     void show() override;
     void hide() override;
     bool isVisible() const override { return m_visible; }
-    void setLeft(float twips) override { m_left = twips; }
-    void setTop(float twips) override { m_top = twips; }
+    void setLeft(float twips) override;
+    void setTop(float twips) override;
     float width() const override;
     float height() const override;
     void setCaption(runtime::ControlIndex label, std::string_view text) override;
@@ -70,12 +70,14 @@ public:
     bool chooseMenu(std::string_view item);
     // A click into a text box, then the text typed.
     bool type(std::string_view textBox, std::string_view text);
-    enum class Key { Tab, BackTab, Enter, Space, Escape };
+    enum class Key { Tab, BackTab, Enter, Space, Escape, Left, Right, Up, Down };
     bool press(Key key);
     // Alt and a letter; a letter alone while a menu is open.
     bool pressAlt(char letter);
     bool pressLetter(char letter);
-    // The window's close control.
+    // Text typed at whatever has the focus: a text box takes it.
+    bool typeText(std::string_view text);
+    // The window's close control, or Alt+F4.
     bool close();
 
 private:
@@ -84,11 +86,17 @@ private:
     struct ControlState {
         std::string caption;
         std::string text;
+        std::size_t caret = 0; // in a text box, where typing goes
         bool visible = true;
         const runtime::Picture *picture = nullptr;
     };
 
-    bool takesFocus(runtime::ControlIndex i) const;
+    // Tab (forwards) or Shift+Tab from the focused control; the focus is
+    // dropped when nothing can take it.
+    void moveFocus(bool backwards);
+    // Typing and the arrow keys in the focused text box.
+    void insertText(std::string_view text);
+    void moveCaret(bool left);
     bool canFocus(runtime::ControlIndex i) const;
     bool seen(runtime::ControlIndex i) const;
     // Its own Visible flag and those of the boxes that hold it.

@@ -52,6 +52,8 @@ char32_t foldCase(char32_t c)
         return c + 32;
     if (c >= 0x400 && c <= 0x40F)
         return c + 80;
+    if (c >= 0xFF21 && c <= 0xFF3A) // full-width capitals, to full-width small letters
+        return c + 32;
     return c;
 }
 

@@ -1,5 +1,6 @@
 #include "support/headless_game.h"
 
+#include "resources/picture_files.h"
 #include "screens/screen_factory.h"
 #include "shell/quiz_script.h"
 
@@ -10,8 +11,24 @@ namespace tolvane::testing {
 HeadlessGame::HeadlessGame(headless::Desktop desktop) : HeadlessGame(makeScreen, desktop) {}
 
 HeadlessGame::HeadlessGame(ScreenRegistry::Factory factory, headless::Desktop desktop)
-    : runtime(desktop), screens(runtime, std::move(factory))
+    : runtime(desktop), screens(pictures, std::move(factory))
 {
+}
+
+std::unique_ptr<runtime::Picture> BreakablePictures::decodePicture(std::span<const unsigned char> file,
+                                                                   runtime::PixelRect part) const
+{
+    for (PictureId id : broken) {
+        if (file.data() == pictureFile(id).data())
+            return nullptr;
+    }
+    return ForwardingRuntime::decodePicture(file, part);
+}
+
+void HeadlessGame::raise(ScreenId id, std::string_view control, std::string_view event)
+{
+    if (Screen *screen = screens.find(id))
+        static_cast<runtime::WindowEvents &>(*screen).controlEvent(control, event);
 }
 
 void HeadlessGame::show(ScreenId id)

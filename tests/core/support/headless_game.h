@@ -5,8 +5,10 @@
 
 #include "platform/headless/headless_runtime.h"
 #include "platform/headless/headless_window.h"
+#include "forwarding_runtime.h"
 #include "shell/screen_registry.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,16 @@ namespace tolvane::testing {
 using headless::HeadlessRuntime;
 using headless::HeadlessWindow;
 
+// The headless runtime as the game sees it: pictures named here do not decode,
+// as a broken file would not.
+class BreakablePictures : public ForwardingRuntime {
+public:
+    using ForwardingRuntime::ForwardingRuntime;
+    std::set<PictureId> broken;
+    std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
+                                                    runtime::PixelRect part) const override;
+};
+
 class HeadlessGame {
 public:
     explicit HeadlessGame(headless::Desktop desktop = {});
@@ -22,6 +34,7 @@ public:
     HeadlessGame(ScreenRegistry::Factory factory, headless::Desktop desktop = {});
 
     HeadlessRuntime runtime;
+    BreakablePictures pictures{runtime};
     ScreenRegistry screens;
 
     // The start-up screen, loaded and shown.
@@ -38,6 +51,8 @@ public:
 
     // The name prompt is answered at once with this name.
     void answerPromptWith(std::string name, bool ok = true, std::int64_t afterMs = 0);
+    // A control's event, as its window raises it.
+    void raise(ScreenId id, std::string_view control, std::string_view event);
     // Moves the clock on.
     void wait(std::int64_t ms) { runtime.advance(ms); }
 

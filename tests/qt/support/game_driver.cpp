@@ -7,6 +7,7 @@
 #include "platform/qt/text.h"
 #include "platform/qt/text_box.h"
 #include "platform/qt/timer.h"
+#include "resources/picture_files.h"
 #include "screens/screen_factory.h"
 #include "shell/quiz_script.h"
 
@@ -51,6 +52,16 @@ void WatchedRuntime::end(int status)
 }
 
 void WatchedRuntime::errorBox(std::string_view, std::string_view) { ++errorBoxes; }
+
+std::unique_ptr<runtime::Picture> WatchedRuntime::decodePicture(std::span<const unsigned char> file,
+                                                                runtime::PixelRect part) const
+{
+    for (PictureId id : brokenPictures) {
+        if (file.data() == pictureFile(id).data())
+            return nullptr;
+    }
+    return QtRuntime::decodePicture(file, part);
+}
 
 GameDriver::GameDriver(double timeScale) : m_screens(std::make_unique<ScreenRegistry>(m_runtime, makeScreen))
 {

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <set>
 #include <optional>
 #include <vector>
 
@@ -29,7 +30,11 @@ public:
     WatchedRuntime();
     void end(int status) override;
     void errorBox(std::string_view title, std::string_view message) override;
+    // Pictures named in brokenPictures do not decode, as a broken file would not.
+    std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
+                                                    runtime::PixelRect part) const override;
 
+    std::set<PictureId> brokenPictures;
     std::optional<int> exitStatus;
     int errorBoxes = 0;
 };
