@@ -43,7 +43,14 @@ mergeInto(LibraryManager.library, {
     post: function (kind, window, control) {
       if (Desktop.over) return;
       Desktop.inputs.push([kind, window, control]);
-      if (Desktop.wake) Desktop.wake();
+      Desktop.wakeProgram();
+    },
+
+    // The program resumes once the page's event handler has returned, never
+    // inside it.
+    wakeProgram: function () {
+      var wake = Desktop.wake;
+      if (wake) queueMicrotask(wake);
     },
 
     modalOpen: function () { return Desktop.inputBox !== null || Desktop.errorBox !== null; },
@@ -345,7 +352,7 @@ mergeInto(LibraryManager.library, {
     settle: function (box, state) {
       if (box.state) return;
       box.state = state;
-      if (Desktop.wake) Desktop.wake();
+      Desktop.wakeProgram();
     },
 
     closeBox: function (box) {
@@ -566,8 +573,10 @@ mergeInto(LibraryManager.library, {
   },
   page_wait__deps: ['$Desktop'],
   page_wait: function (ms) {
-    if (Desktop.inputs.length) return;
+    // Called again when the program resumes, to end the pause: only the
+    // sleep itself may look at the input.
     return Asyncify.handleSleep(function (wakeUp) {
+      if (Desktop.inputs.length) return wakeUp();
       var timer = setTimeout(resume, ms);
       Desktop.wake = resume;
       function resume() {
