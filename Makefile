@@ -81,9 +81,11 @@ deb: build
 	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD)/cpack-deb.log | grep . \
 		|| { echo "make deb: cpack wrote no package" >&2; exit 1; }
 
-# Start-up, moves, timers, memory and decoding, each beside its baseline.
-bench: build
+# Start-up, moves, timers, memory and decoding, each beside its baseline; then
+# the web build's size and start-up in headless Chromium.
+bench: build web
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/tolvane-bench
+	/usr/bin/python3 bench/web_startup.py $(WEB_BUILD)/index.html
 
 # Draws the game's pictures again into src/resources/pictures.
 pictures: deps

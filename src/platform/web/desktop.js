@@ -237,6 +237,8 @@ mergeInto(LibraryManager.library, {
       var img = Desktop.element('img', 'picture', null);
       img.alt = description;
       img.draggable = false;
+      // A window's text is painted at once, its pictures as soon as decoded.
+      img.decoding = 'async';
       if (picture >= 0) img.src = Desktop.pictures[picture];
       return img;
     },
