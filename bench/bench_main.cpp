@@ -382,7 +382,7 @@ double bareMove(WatchedApplication &app, QSize size)
 
 std::vector<MoveFigures> measureMoves(WatchedApplication &app, const ColdGame &coldRight, const ColdGame &coldWrong)
 {
-    Timer::setTimeScaleForTests(0.02);
+    setTimerScale(0.02);
     // Index: path (right first), step, kind.
     std::vector<MoveFigures> figures(20);
     auto slot = [](const Move &move) {
@@ -414,7 +414,7 @@ std::vector<MoveFigures> measureMoves(WatchedApplication &app, const ColdGame &c
             floors[key] = bareMove(app, f.move.toSize);
         f.bareMs = floors[key];
     }
-    Timer::setTimeScaleForTests(1.0);
+    setTimerScale(1.0);
     return figures;
 }
 
@@ -508,7 +508,7 @@ std::vector<TimerFigure> measureTimers(WatchedApplication &app)
         {"timer closing 1", 2000, {}, {}},
         {"timer closing 2", 3500, {}, {}},
     };
-    Timer::setTimeScaleForTests(1.0);
+    setTimerScale(1.0);
     for (int run = 0; run < timerGames; ++run) {
         Appearances seen;
         qApp->installEventFilter(&seen);

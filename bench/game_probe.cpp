@@ -68,7 +68,7 @@ int startUp(WatchedApplication &app, std::int64_t t0)
 int wholeGame(WatchedApplication &app, bool right)
 {
     // The waits of the title and closing windows cost nothing here.
-    Timer::setTimeScaleForTests(0.02);
+    setTimerScale(0.02);
     ScriptedGame game(app);
     game.notePeaks(true);
     const std::vector<Move> moves = game.play(right);

@@ -6,6 +6,7 @@
 #include "platform/qt/text.h"
 #include "platform/qt/text_box.h"
 #include "resources/screen_layout.h"
+#include "scaled_layouts.h"
 #include "screens/screen_factory.h"
 #include "shell/quiz_script.h"
 
@@ -25,6 +26,8 @@ using qt::Form;
 using qt::TextBox;
 
 namespace {
+
+testing::ScaledLayouts timerScale; // the layouts of the games played, kept as long as the bench runs
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 } // namespace
 
@@ -253,6 +256,15 @@ std::vector<Move> ScriptedGame::play(bool right)
             return {};
     }
     return moves;
+}
+
+void setTimerScale(double scale) { timerScale.scale = scale; }
+
+std::unique_ptr<runtime::Window> ScriptedGame::Runtime::createWindow(const ScreenLayout &layout,
+                                                                   runtime::PictureSource &pictures,
+                                                                   runtime::WindowEvents &events)
+{
+    return QtRuntime::createWindow(timerScale.of(layout), pictures, events);
 }
 
 } // namespace tolvane::bench

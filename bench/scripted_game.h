@@ -102,6 +102,8 @@ private:
         Runtime(WatchedApplication &app, ScriptedGame &game) : QtRuntime(app), m_game(game) {}
         void end(int) override;
         void errorBox(std::string_view, std::string_view message) override;
+        std::unique_ptr<runtime::Window> createWindow(const ScreenLayout &layout, runtime::PictureSource &pictures,
+                                                      runtime::WindowEvents &events) override;
 
     private:
         ScriptedGame &m_game;
@@ -126,5 +128,9 @@ public:
     // Reads the peak memory after each paint (a /proc read, so off while moves are timed).
     void notePeaks(bool on) { m_notePeaks = on; }
 };
+
+// Every timer of the games played from now on ticks this many times its
+// interval (1.0: as the game has them).
+void setTimerScale(double scale);
 
 } // namespace tolvane::bench

@@ -123,7 +123,7 @@ private:
         Screen *screen = someLoadedScreen();
         const int kind = pick(100);
         if (!screen || kind < 15) {
-            const int ms = pick(4) == 0 ? m_how.longWaits[std::size_t(pick(int(m_how.longWaits.size())))]
+            const int ms = pick(m_how.longWaitOdds) == 0 ? m_how.longWaits[std::size_t(pick(int(m_how.longWaits.size())))]
                                         : m_how.shortWaits[std::size_t(pick(int(m_how.shortWaits.size())))];
             note("waits " + std::to_string(ms) + " ms");
             m_player.wait(ms);

@@ -15,6 +15,7 @@ struct RandomPlay {
     long long actionsPerGame = 400;
     std::vector<int> shortWaits{0, 1, 10, 50};
     std::vector<int> longWaits{499, 1500, 3000};
+    int longWaitOdds = 4; // one wait in so many is a long one
     std::uint64_t firstSeed = 20261208;
     bool renewEachGame = true;
     bool oneGame = false; // a single game, to replay a seed

@@ -485,6 +485,7 @@ private:
             p.press(Key::Escape);
         });
         expect(verdict.events->events.empty(), "a window took a key under the box: " + verdict.events->all());
+        p.wait(50);
         expect(p.isActive(verdict.w()), "the window in front before the box is not active after it");
     }
 

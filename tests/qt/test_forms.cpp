@@ -81,7 +81,6 @@ private slots:
     void enterAndSpacePressAFocusedButton();
     void titleMenuOpensWithAltJ();
     void labelsWrapClipAndBreakOnCarriageReturn();
-    void timersTickFromLoadUntilDisabled();
 };
 
 void TestForms::windowsMatchTheirLayouts_data()
@@ -149,7 +148,7 @@ void TestForms::windowsMatchTheirLayouts()
         QCOMPARE(widget->parentWidget(), container);
         if (!c.container.empty())
             QCOMPARE(container->pos(), QPoint(2, 2));
-        QCOMPARE(widget->geometry(), twipsToPixels(c.left, c.top, c.width, c.height));
+        QCOMPARE(widget->geometry(), pixelRect(controlRect(c)));
 
         if (c.kind == ControlKind::Label || c.kind == ControlKind::TextBox || c.kind == ControlKind::CommandButton) {
             QCOMPARE(QFontInfo(widget->font()).family(), installedFaceFor(c.font.face));
@@ -314,25 +313,6 @@ void TestForms::labelsWrapClipAndBreakOnCarriageReturn()
     const QRect before = riddle->geometry();
     riddle->setCaption(longCaption);
     QCOMPARE(riddle->geometry(), before);
-}
-
-void TestForms::timersTickFromLoadUntilDisabled()
-{
-    Form form(layoutOf(ScreenId::tolvane17), testPictures());
-    QStringList ticks;
-    form.setEventSink([&](const QString &control, const QString &event) { ticks << control + "_" + event; });
-    Timer::setTimeScaleForTests(0.01); // 20 and 35 ms
-    form.startTimers();
-    Timer::setTimeScaleForTests(1.0);
-    QTest::qWait(5);
-    QVERIFY(ticks.isEmpty()); // not at once: one interval after the load
-    QTRY_VERIFY(ticks.contains("Timer1_Timer"));
-    QVERIFY(!form.isVisible()); // a hidden window's timers tick all the same
-    form.controlAs<Timer>(u"Timer2")->setEnabled(false);
-    form.controlAs<Timer>(u"Timer1")->setEnabled(false);
-    const qsizetype count = ticks.size();
-    QTest::qWait(100);
-    QCOMPARE(ticks.size(), count);
 }
 
 QTEST_MAIN(TestForms)

@@ -120,7 +120,7 @@ int main(int argc, char *argv[])
             screens.get(shot.screen).show();
         });
         if (shot.click)
-            screens.guard([&] { screens.get(shot.screen).dispatch(shot.click, "Click"); });
+            static_cast<runtime::WindowEvents &>(screens.get(shot.screen)).controlEvent(shot.click, "Click");
         wait(shot.waitMs);
         Screen *screen = screens.find(shot.screen);
         auto *window = screen ? static_cast<qt::QtWindow *>(screen->windowIfLoaded()) : nullptr;

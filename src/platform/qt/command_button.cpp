@@ -11,6 +11,16 @@ CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+bool CommandButton::event(QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut && isVisible() && isEnabled()) {
+        event->accept();
+        click();
+        return true;
+    }
+    return QPushButton::event(event);
+}
+
 void CommandButton::keyPressEvent(QKeyEvent *event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

@@ -13,8 +13,8 @@ QRect geometry()
     return screen ? screen->geometry() : QRect(0, 0, 640, 480);
 }
 
-float widthTwips() { return pixelsToTwips(geometry().width()); }
+float widthTwips() { return twipsFromPixels(geometry().width()); }
 
-float heightTwips() { return pixelsToTwips(geometry().height()); }
+float heightTwips() { return twipsFromPixels(geometry().height()); }
 
 } // namespace tolvane::qt::display

@@ -90,11 +90,6 @@ QAccessibleInterface *accessibleGameWidget(const QString &className, QObject *ob
     return nullptr;
 }
 
-bool takesFocus(ControlKind kind)
-{
-    return kind == ControlKind::TextBox || kind == ControlKind::CommandButton || kind == ControlKind::PictureBox;
-}
-
 } // namespace
 
 Form::Form(const ScreenLayout &layout, runtime::PictureSource &pictures) : QWidget(nullptr), m_layout(layout)
@@ -113,13 +108,13 @@ Form::Form(const ScreenLayout &layout, runtime::PictureSource &pictures) : QWidg
 
     buildMenuBar();
     const int menuHeight = m_menuBar ? m_menuBar->height() : 0;
-    const int clientWidth = twipsToPixels(layout.clientWidth);
-    const int clientHeight = twipsToPixels(layout.clientHeight);
+    const int clientWidth = pixelsFromTwips(layout.clientWidth);
+    const int clientHeight = pixelsFromTwips(layout.clientHeight);
     m_client->setGeometry(0, menuHeight, clientWidth, clientHeight);
     setFixedSize(clientWidth, clientHeight + menuHeight);
     // The design position, of the client area; every window but the About box
     // is centred by its load handler before it is first shown.
-    setGeometry(twipsToPixels(layout.clientLeft), twipsToPixels(layout.clientTop) - menuHeight, width(), height());
+    setGeometry(pixelsFromTwips(layout.clientLeft), pixelsFromTwips(layout.clientTop) - menuHeight, width(), height());
 
     buildControls(pictures);
     buildTabOrder();
@@ -150,7 +145,7 @@ void Form::buildMenuBar()
     m_controls.emplace_back(quit->objectName(), quit);
     m_controls.emplace_back(about->objectName(), about);
 
-    const int width = twipsToPixels(m_layout.clientWidth);
+    const int width = pixelsFromTwips(m_layout.clientWidth);
     const int height = m_menuBar->heightForWidth(width);
     m_menuBar->setGeometry(0, 0, width, height > 0 ? height : m_menuBar->sizeHint().height());
 }
@@ -166,7 +161,7 @@ void Form::buildControls(runtime::PictureSource &pictures)
             Q_ASSERT_X(box, "Form", "a control's container must be a picture box laid out before it");
             parent = box ? box->innerArea() : m_client;
         }
-        const QRect rect = twipsToPixels(c.left, c.top, c.width, c.height);
+        const QRect rect = pixelRect(controlRect(c));
         QWidget *widget = nullptr;
 
         switch (c.kind) {
@@ -217,10 +212,7 @@ void Form::buildControls(runtime::PictureSource &pictures)
         widget->setObjectName(name);
         if (c.kind != ControlKind::Image && c.kind != ControlKind::PictureBox)
             widget->setFont(c.font == windowFont ? font() : fontFor(c.font));
-        if (c.kind == ControlKind::Image && !c.stretch && c.picture != PictureId::None) {
-            const PictureInfo &info = pictureInfo(c.picture);
-            widget->setGeometry(rect.x(), rect.y(), info.width, info.height);
-        } else if (auto *box = qobject_cast<PictureBox *>(widget)) {
+        if (auto *box = qobject_cast<PictureBox *>(widget)) {
             box->place(rect);
         } else {
             widget->setGeometry(rect);
@@ -238,14 +230,8 @@ void Form::buildControls(runtime::PictureSource &pictures)
 
 void Form::buildTabOrder()
 {
-    std::vector<std::pair<int, QWidget *>> order;
-    for (const ControlLayout &c : m_layout.controls) {
-        if (takesFocus(c.kind))
-            order.emplace_back(c.tabIndex, static_cast<QWidget *>(control(toQString(c.name))));
-    }
-    std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (const auto &[index, widget] : order)
-        m_tabOrder.push_back(widget);
+    for (std::size_t i : tolvane::tabOrder(m_layout))
+        m_tabOrder.push_back(static_cast<QWidget *>(m_byLayoutIndex[i]));
     for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
         QWidget::setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
 }

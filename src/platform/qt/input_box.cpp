@@ -4,6 +4,7 @@
 #include "platform/qt/form.h"
 #include "platform/qt/x11_frame.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QPointer>
 #include <QWindow>
@@ -41,8 +42,12 @@ QString ask(const QString &prompt, const QString &title)
         box.windowHandle()->setFramePosition(at); // placed by its frame, like the game's windows
 
     openBox = &box;
+    const QPointer<QWidget> before = QApplication::activeWindow();
     const int result = box.exec();
     openBox = nullptr;
+    // The window that had the keys before the box has them again.
+    if (before && before->isVisible())
+        before->activateWindow();
     return result == QDialog::Accepted ? box.textValue() : QString();
 }
 

@@ -1,5 +1,8 @@
 #include "platform/qt/label.h"
 
+#include "platform/qt/text.h"
+#include "resources/control_rules.h"
+
 #include <QPainter>
 
 namespace tolvane::qt {
@@ -16,28 +19,12 @@ void Label::setCaption(const QString &caption)
 {
     setText(caption);
     // Assistive technology reads the caption as it is drawn.
-    setAccessibleName(caption.contains(QLatin1Char('&')) ? readText(caption) : QString());
-}
-
-QString Label::readText(const QString &caption)
-{
-    QString read;
-    read.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
-            ++i;
-        read += caption[i];
-    }
-    return read;
+    setAccessibleName(toQString(shownCaption(toUtf8(caption)).text));
 }
 
 QString Label::drawnText(const QString &caption)
 {
-    QString drawn = caption;
-    drawn.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
-    drawn.replace(QLatin1Char('\r'), QChar::LineSeparator);
-    drawn.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    return drawn;
+    return toQString(withLineBreaks(toUtf8(caption), "\u2028"));
 }
 
 void Label::paintEvent(QPaintEvent *)

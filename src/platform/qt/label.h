@@ -16,10 +16,8 @@ public:
     QString caption() const { return text(); }
     void setCaption(const QString &caption);
 
-    // The text as it is laid out: each carriage return turned into a line break.
+    // The text as it is laid out: each line break of the caption as Qt's own.
     static QString drawnText(const QString &caption);
-    // The caption as it reads, without the "&" that mark letters.
-    static QString readText(const QString &caption);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -64,8 +64,8 @@ void PictureBox::resizeEvent(QResizeEvent *event)
 
 void PictureBox::placeInnerArea()
 {
-    m_inner->setGeometry(borderWidth, borderWidth, qMax(0, width() - 2 * borderWidth),
-                         qMax(0, height() - 2 * borderWidth));
+    m_inner->setGeometry(pictureBoxEdge, pictureBoxEdge, qMax(0, width() - 2 * pictureBoxEdge),
+                         qMax(0, height() - 2 * pictureBoxEdge));
 }
 
 } // namespace tolvane::qt

@@ -1,18 +1,18 @@
 #pragma once
 
 #include "platform/qt/qt_picture.h"
+#include "resources/control_rules.h"
 
 #include <QFrame>
 
 namespace tolvane::qt {
 
-// A framed, focusable box with a sunken border two pixels wide. Its picture is
+// A framed, focusable box with a sunken border of pictureBoxEdge pixels. Its picture is
 // drawn at natural size from the inner area's top-left corner and clipped to
 // that area, and the controls it holds are placed in the same inner area.
 class PictureBox : public QFrame {
     Q_OBJECT
 public:
-    static constexpr int borderWidth = 2;
 
     explicit PictureBox(QWidget *parent = nullptr);
 

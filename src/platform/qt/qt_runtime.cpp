@@ -12,6 +12,7 @@
 #include "platform/qt/text.h"
 
 #include <QApplication>
+#include <QLocale>
 
 namespace tolvane::qt {
 
@@ -56,17 +57,43 @@ void QtRuntime::errorBox(std::string_view title, std::string_view message)
     showErrorBox(toQString(title), toQString(message));
 }
 
-int QtRuntime::run() { return m_app.exec(); }
+int QtRuntime::run()
+{
+    if (m_ended)
+        return m_status;
+    m_running = true;
+    const int status = m_app.exec();
+    m_running = false;
+    return m_ended ? m_status : status;
+}
 
 void QtRuntime::end(int status)
 {
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_status = status;
+    // Everything stops at once: the windows leave the screen and say nothing
+    // more, and an open input box closes as on "Annuler".
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *form = qobject_cast<Form *>(widget)) {
+            form->setEventSink({});
+            form->stopTimers();
+            form->hide();
+        }
+    }
     inputBox::dismiss();
-    QCoreApplication::exit(status);
+    // Only the message loop itself is told to stop: a Qt application told so
+    // outside its loop would end every modal box opened afterwards at once.
+    if (m_running)
+        QCoreApplication::exit(status);
 }
 
 bool QtRuntime::equalIgnoringCase(std::string_view a, std::string_view b) const
 {
-    return toQString(a).compare(toQString(b), Qt::CaseInsensitive) == 0;
+    // Letter case alone, by the user's own locale.
+    const QLocale user = QLocale::system();
+    return user.toLower(toQString(a)) == user.toLower(toQString(b));
 }
 
 std::unique_ptr<runtime::Picture> QtRuntime::decodePicture(std::span<const unsigned char> file,

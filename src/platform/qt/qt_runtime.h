@@ -30,6 +30,9 @@ public:
 private:
     QApplication &m_app;
     bool m_fontsReady = false;
+    bool m_ended = false;
+    bool m_running = false;
+    int m_status = 0;
 };
 
 } // namespace tolvane::qt

@@ -5,7 +5,10 @@
 #include "platform/qt/text.h"
 #include "platform/qt/text_box.h"
 #include "platform/qt/timer.h"
-#include "platform/qt/twips.h"
+#include "resources/control_rules.h"
+
+#include <QAbstractButton>
+#include "runtime/checks.h"
 #include "runtime/runtime_error.h"
 
 namespace tolvane::qt {
@@ -46,57 +49,55 @@ bool QtWindow::isVisible() const { return m_form && m_form->isVisible(); }
 void QtWindow::setLeft(float twips)
 {
     Form &f = alive();
-    f.move(twipsToPixels(twips), f.y());
+    f.move(runtime::windowPixels(twips), f.y());
 }
 
 void QtWindow::setTop(float twips)
 {
     Form &f = alive();
-    f.move(f.x(), twipsToPixels(twips));
+    f.move(f.x(), runtime::windowPixels(twips));
 }
 
-float QtWindow::width() const { return pixelsToTwips(alive().outerSize().width()); }
+float QtWindow::width() const { return twipsFromPixels(alive().outerSize().width()); }
 
-float QtWindow::height() const { return pixelsToTwips(alive().outerSize().height()); }
+float QtWindow::height() const { return twipsFromPixels(alive().outerSize().height()); }
 
 void QtWindow::setCaption(runtime::ControlIndex label, std::string_view text)
 {
-    auto *l = qobject_cast<Label *>(alive().controlAt(label));
-    if (!l)
-        throw runtime::RuntimeError::windowOperationFailed();
-    l->setCaption(toQString(text));
+    Form &f = alive();
+    runtime::controlFor(f.layout(), label, runtime::ControlProperty::Caption);
+    if (auto *l = qobject_cast<Label *>(f.controlAt(label)))
+        l->setCaption(toQString(text));
+    else if (auto *button = qobject_cast<QAbstractButton *>(f.controlAt(label)))
+        button->setText(toQString(text));
 }
 
 void QtWindow::setControlVisible(runtime::ControlIndex control, bool visible)
 {
-    auto *widget = qobject_cast<QWidget *>(alive().controlAt(control));
-    if (!widget)
-        throw runtime::RuntimeError::windowOperationFailed();
-    widget->setVisible(visible);
+    Form &f = alive();
+    runtime::controlFor(f.layout(), control, runtime::ControlProperty::Visible);
+    static_cast<QWidget *>(f.controlAt(control))->setVisible(visible);
 }
 
 bool QtWindow::controlVisible(runtime::ControlIndex control) const
 {
-    auto *widget = qobject_cast<QWidget *>(alive().controlAt(control));
-    if (!widget)
-        throw runtime::RuntimeError::windowOperationFailed();
-    return !widget->isHidden();
+    Form &f = alive();
+    runtime::controlFor(f.layout(), control, runtime::ControlProperty::Visible);
+    return !static_cast<QWidget *>(f.controlAt(control))->isHidden();
 }
 
 std::string QtWindow::text(runtime::ControlIndex textBox) const
 {
-    auto *box = qobject_cast<TextBox *>(alive().controlAt(textBox));
-    if (!box)
-        throw runtime::RuntimeError::windowOperationFailed();
-    return toUtf8(box->text());
+    Form &f = alive();
+    runtime::controlFor(f.layout(), textBox, runtime::ControlProperty::Text);
+    return toUtf8(static_cast<TextBox *>(f.controlAt(textBox))->text());
 }
 
 void QtWindow::setTimerEnabled(runtime::ControlIndex timer, bool enabled)
 {
-    auto *t = qobject_cast<Timer *>(alive().controlAt(timer));
-    if (!t)
-        throw runtime::RuntimeError::windowOperationFailed();
-    t->setEnabled(enabled);
+    Form &f = alive();
+    runtime::controlFor(f.layout(), timer, runtime::ControlProperty::Enabled);
+    static_cast<Timer *>(f.controlAt(timer))->setEnabled(enabled);
 }
 
 } // namespace tolvane::qt

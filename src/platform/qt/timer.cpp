@@ -4,12 +4,6 @@
 
 namespace tolvane::qt {
 
-namespace {
-double timeScale = 1.0;
-}
-
-void Timer::setTimeScaleForTests(double scale) { timeScale = scale; }
-
 Timer::Timer(int intervalMs, QObject *parent) : QObject(parent), m_interval(intervalMs)
 {
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -19,7 +13,7 @@ Timer::Timer(int intervalMs, QObject *parent) : QObject(parent), m_interval(inte
 void Timer::start()
 {
     m_enabled = true;
-    m_timer.start(std::max(1, static_cast<int>(std::lround(m_interval * timeScale))));
+    m_timer.start(std::max(1, m_interval));
 }
 
 void Timer::setEnabled(bool enabled)

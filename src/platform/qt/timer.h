@@ -19,10 +19,6 @@ public:
     void setEnabled(bool enabled);
     bool isActive() const { return m_timer.isActive(); }
 
-    // Tests and the benchmark alone shorten every interval by this factor; the
-    // game never calls it.
-    static void setTimeScaleForTests(double scale);
-
 signals:
     void tick();
 

@@ -1,23 +1,18 @@
 #pragma once
 
-// The one conversion between the game's twips and Qt's logical pixels. Qt maps
+// The game's twips as Qt's logical pixels, by the core's one rounding. Qt maps
 // logical pixels to device pixels itself, so a high-density display scales the
 // whole game evenly.
 
-#include "resources/screen_layout.h"
+#include "resources/control_rules.h"
 
 #include <QRect>
-#include <cmath>
 
 namespace tolvane::qt {
 
-inline int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
-
-inline float pixelsToTwips(int pixels) { return static_cast<float>(pixels * twipsPerPixel); }
-
-inline QRect twipsToPixels(int left, int top, int width, int height)
+inline QRect pixelRect(const TwipsRect &r)
 {
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+    return {pixelsFromTwips(r.left), pixelsFromTwips(r.top), pixelsFromTwips(r.width), pixelsFromTwips(r.height)};
 }
 
 } // namespace tolvane::qt

@@ -53,6 +53,13 @@ void WatchedRuntime::end(int status)
 
 void WatchedRuntime::errorBox(std::string_view, std::string_view) { ++errorBoxes; }
 
+std::unique_ptr<runtime::Window> WatchedRuntime::createWindow(const ScreenLayout &layout,
+                                                             runtime::PictureSource &pictures,
+                                                             runtime::WindowEvents &events)
+{
+    return QtRuntime::createWindow(timers.of(layout), pictures, events);
+}
+
 std::unique_ptr<runtime::Picture> WatchedRuntime::decodePicture(std::span<const unsigned char> file,
                                                                 runtime::PixelRect part) const
 {
@@ -65,7 +72,7 @@ std::unique_ptr<runtime::Picture> WatchedRuntime::decodePicture(std::span<const 
 
 GameDriver::GameDriver(double timeScale) : m_screens(std::make_unique<ScreenRegistry>(m_runtime, makeScreen))
 {
-    Timer::setTimeScaleForTests(timeScale);
+    m_runtime.timers.scale = timeScale;
     m_promptPoll.setInterval(2);
     m_promptPoll.setTimerType(Qt::PreciseTimer);
     connect(&m_promptPoll, &QTimer::timeout, this, &GameDriver::pollPrompt);
@@ -75,7 +82,6 @@ GameDriver::GameDriver(double timeScale) : m_screens(std::make_unique<ScreenRegi
 GameDriver::~GameDriver()
 {
     m_screens.reset();
-    Timer::setTimeScaleForTests(1.0);
     // Let the deferred deletions of the windows run before the next test.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

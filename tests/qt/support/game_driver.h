@@ -5,6 +5,7 @@
 
 #include "platform/qt/form.h"
 #include "platform/qt/qt_runtime.h"
+#include "scaled_layouts.h"
 #include "shell/screen_registry.h"
 
 #include <QObject>
@@ -34,7 +35,11 @@ public:
     std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
                                                     runtime::PixelRect part) const override;
 
+    std::unique_ptr<runtime::Window> createWindow(const ScreenLayout &layout, runtime::PictureSource &pictures,
+                                                  runtime::WindowEvents &events) override;
+
     std::set<PictureId> brokenPictures;
+    ScaledLayouts timers; // timers.scale shortens every timer of the game
     std::optional<int> exitStatus;
     int errorBoxes = 0;
 };
