@@ -8,6 +8,7 @@ mergeInto(LibraryManager.library, {
   $Desktop: {
     windows: {},      // by the runtime's number: { frame, client, menu, controls, tabOrder, lastFocus }
     pictures: [],     // blob: URLs, by picture number
+    decoded: [],      // the decoded pictures, kept for the windows that show them
     inputs: [],       // [kind, window, control], oldest first
     wake: null,       // resumes the sleeping program
     front: 0,         // the highest stacking order given so far
@@ -432,8 +433,6 @@ mergeInto(LibraryManager.library, {
     gameOver: function (message, again) {
       Desktop.over = true;
       Desktop.inputs = [];
-      for (var id in Desktop.windows) Desktop.windows[id].frame.remove();
-      Desktop.windows = {};
       document.querySelectorAll('.shade').forEach(function (e) { e.remove(); });
       var end = Desktop.element('main', 'game-over', document.getElementById('desktop'));
       end.setAttribute('role', 'alert');
@@ -450,6 +449,11 @@ mergeInto(LibraryManager.library, {
   page_start__deps: ['$Desktop'],
   page_start: function (title) {
     document.title = UTF8ToString(title);
+    // A game started again on the same page (the tests do) finds it as new.
+    Desktop.over = false;
+    document.querySelectorAll('.game-over').forEach(function (e) { e.remove(); });
+    if (Desktop.started) return;
+    Desktop.started = true;
     document.addEventListener('keydown', Desktop.onKey, true);
     // A press outside every menu closes them.
     document.addEventListener('pointerdown', function (e) {
@@ -561,8 +565,21 @@ mergeInto(LibraryManager.library, {
   page_picture__deps: ['$Desktop'],
   page_picture: function (bytes, size, type) {
     var blob = new Blob([HEAPU8.slice(bytes, bytes + size)], { type: UTF8ToString(type) });
-    Desktop.pictures.push(URL.createObjectURL(blob));
-    return Desktop.pictures.length - 1;
+    var url = URL.createObjectURL(blob);
+    // The program waits for the browser's decoder: a file it cannot decode
+    // gives no picture, and a decoded one is painted with its window at once.
+    return Asyncify.handleSleep(function (wakeUp) {
+      var img = new Image();
+      img.src = url;
+      img.decode().then(function () {
+        Desktop.pictures.push(url);
+        Desktop.decoded.push(img);
+        wakeUp(Desktop.pictures.length - 1);
+      }, function () {
+        URL.revokeObjectURL(url);
+        wakeUp(-1);
+      });
+    });
   },
 
   page_next_input__deps: ['$Desktop'],

@@ -54,7 +54,8 @@ void page_control_visible(int window, int control, int visible);
 // returns the length of the whole text in bytes.
 int page_text(int window, int control, char *buffer, int size);
 
-// A picture file, decoded by the browser; returns its number.
+// A picture file, decoded by the browser while the program waits (no input
+// is delivered meanwhile); returns its number, or -1 if it cannot be decoded.
 int page_picture(const unsigned char *bytes, int size, const char *type);
 
 // The player's input, oldest first. Returns 0 when none is waiting, else

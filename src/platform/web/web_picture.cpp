@@ -38,7 +38,8 @@ std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> f
     const char *type = typeOf(file);
     if (!type)
         return nullptr;
-    return std::make_unique<WebPicture>(page_picture(file.data(), int(file.size()), type));
+    const int handle = page_picture(file.data(), int(file.size()), type);
+    return handle == WebPicture::none ? nullptr : std::make_unique<WebPicture>(handle);
 }
 
 } // namespace tolvane::web

@@ -24,9 +24,10 @@ private:
     int m_handle;
 };
 
-// Hands a JPEG or GIF file to the page; null for any other file. The page
-// shows the whole picture from its top-left corner and clips it to its
-// control, so the part a window can show needs no cutting out.
+// Hands a JPEG or GIF file to the page's decoder and waits for it; null for
+// any other file and for one the browser cannot decode. The page shows the
+// whole picture from its top-left corner and clips it to its control, so the
+// part a window can show needs no cutting out.
 std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file);
 
 } // namespace tolvane::web

@@ -17,6 +17,9 @@ namespace {
 // The longest the loop sleeps with no timer due: the page wakes it for input.
 constexpr double longestSleepMs = 1000;
 
+// The page's number of each window, never given twice while the page lives.
+int nextWindow = 1;
+
 std::string boxText(int (*read)(char *, int))
 {
     std::string text(64, '\0');
@@ -38,7 +41,7 @@ WebRuntime::~WebRuntime() = default;
 std::unique_ptr<runtime::Window> WebRuntime::createWindow(const ScreenLayout &layout, runtime::PictureSource &pictures,
                                                           runtime::WindowEvents &events)
 {
-    const int id = m_nextWindow++;
+    const int id = nextWindow++;
     auto window = std::make_unique<WebWindow>(*this, id, layout, pictures, events);
     m_windows[id] = window.get();
     return window;
@@ -52,7 +55,7 @@ std::string WebRuntime::inputBox(std::string_view prompt, std::string_view title
 {
     page_input_box_open(std::string(prompt).c_str(), std::string(title).c_str(), "OK", "Annuler");
     while (!m_ended && page_input_box_state() == 0)
-        pump();
+        pumpOnce();
     const bool ok = !m_ended && page_input_box_state() == 1;
     std::string answer = ok ? boxText(page_input_box_text) : std::string();
     page_input_box_close();
@@ -63,14 +66,14 @@ void WebRuntime::errorBox(std::string_view title, std::string_view message)
 {
     page_error_box_open(std::string(title).c_str(), std::string(message).c_str(), "OK");
     while (!m_ended && page_error_box_state() == 0)
-        pump();
+        pumpOnce();
     page_error_box_close();
 }
 
 int WebRuntime::run()
 {
     while (!m_ended)
-        pump();
+        pumpOnce();
     return m_status;
 }
 
@@ -81,6 +84,8 @@ void WebRuntime::end(int status)
     m_ended = true;
     m_status = status;
     m_timers.clear();
+    for (const auto &[id, window] : m_windows)
+        window->leaveScreen();
     page_game_over("La partie est terminée.", "Rejouer");
 }
 
@@ -164,11 +169,14 @@ bool WebRuntime::fireDueTimer()
     return true;
 }
 
-void WebRuntime::pump()
+void WebRuntime::pumpOnce()
 {
+    if (m_loopHook)
+        m_loopHook();
     // Input first, then the timers that are due, each one event at a time:
-    // any of them may end the game or destroy windows.
-    if (deliverInput() || m_ended || fireDueTimer() || m_ended)
+    // any of them may end the game or destroy windows. Once the game has
+    // ended nothing is delivered, and the loops of the tests only sleep.
+    if (!m_ended && (deliverInput() || fireDueTimer()))
         return;
     double sleep = longestSleepMs;
     const double now = emscripten_get_now();

@@ -11,6 +11,7 @@
 #include "runtime/runtime.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -37,6 +38,14 @@ public:
     std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
                                                     runtime::PixelRect part) const override;
 
+    // One round of the message loop: delivers the next input or the next
+    // timer that is due, else sleeps until one is (the players of the tests
+    // wait in it as the input box does).
+    void pumpOnce();
+    // Runs at the start of every round of the message loop, for the players of
+    // the tests: what a player does inside the modal boxes' own loops.
+    void setLoopHook(std::function<void()> hook) { m_loopHook = std::move(hook); }
+
     // For the windows: their timers, counting from when they are added.
     void addTimer(int window, runtime::ControlIndex control, int interval);
     void setTimerEnabled(int window, runtime::ControlIndex control, bool enabled);
@@ -51,16 +60,14 @@ private:
         bool enabled;
     };
 
-    // Delivers what is waiting, then sleeps until the next input or timer.
-    void pump();
     bool deliverInput();
     bool fireDueTimer();
     Timer *timerOf(int window, runtime::ControlIndex control);
 
     std::string m_title;
-    int m_nextWindow = 1;
     std::map<int, WebWindow *> m_windows;
     std::vector<Timer> m_timers; // oldest first
+    std::function<void()> m_loopHook;
     bool m_ended = false;
     int m_status = 0;
 };

@@ -146,6 +146,8 @@ void WebWindow::hide()
     m_visible = false;
 }
 
+void WebWindow::leaveScreen() { hide(); }
+
 void WebWindow::setLeft(float twips)
 {
     m_left = runtime::windowPixels(twips);

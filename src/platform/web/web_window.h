@@ -32,6 +32,11 @@ public:
     std::string text(runtime::ControlIndex textBox) const override;
     void setTimerEnabled(runtime::ControlIndex timer, bool enabled) override;
 
+    int id() const { return m_id; }
+    const ScreenLayout &layout() const { return m_layout; }
+    // Out of view at the game's end, for good.
+    void leaveScreen();
+
     // What the message loop hands the window. Each may end in its destruction.
     void clicked(int control); // a control's index, or a menu command (page.h)
     void closedByPlayer();
