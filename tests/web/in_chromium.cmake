@@ -27,9 +27,13 @@ if(TOLVANE_EMCMAKE)
         add_test(NAME web_${group}
             COMMAND ${TOLVANE_TEST_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/test_${group}.py ${TOLVANE_WEB_PAGE})
     endforeach()
+    # The runtimes' rules (tests/conformance), the suite in its own page.
+    add_test(NAME conformance_web
+        COMMAND ${TOLVANE_TEST_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/test_conformance.py
+                ${CMAKE_BINARY_DIR}/web/tests/conformance/web/conformance.html)
 else()
-    foreach(group page games)
-        add_test(NAME web_${group} COMMAND sh -c "echo 'SKIP: emcmake not found (Debian package emscripten)'; exit 77")
+    foreach(test web_page web_games conformance_web)
+        add_test(NAME ${test} COMMAND sh -c "echo 'SKIP: emcmake not found (Debian package emscripten)'; exit 77")
     endforeach()
 endif()
-set_tests_properties(web_page web_games PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
+set_tests_properties(web_page web_games conformance_web PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300)

@@ -14,9 +14,6 @@ namespace tolvane::web {
 
 namespace {
 
-// The longest the loop sleeps with no timer due: the page wakes it for input.
-constexpr double longestSleepMs = 1000;
-
 // The page's number of each window, never given twice while the page lives.
 int nextWindow = 1;
 
@@ -169,7 +166,7 @@ bool WebRuntime::fireDueTimer()
     return true;
 }
 
-void WebRuntime::pumpOnce()
+void WebRuntime::pumpOnce(double longestSleepMs)
 {
     if (m_loopHook)
         m_loopHook();

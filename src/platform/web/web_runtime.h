@@ -39,9 +39,9 @@ public:
                                                     runtime::PixelRect part) const override;
 
     // One round of the message loop: delivers the next input or the next
-    // timer that is due, else sleeps until one is (the players of the tests
-    // wait in it as the input box does).
-    void pumpOnce();
+    // timer that is due, else sleeps until one is, `longestSleepMs` at most
+    // (the players of the tests wait in it as the input box does).
+    void pumpOnce(double longestSleepMs = 1000);
     // Runs at the start of every round of the message loop, for the players of
     // the tests: what a player does inside the modal boxes' own loops.
     void setLoopHook(std::function<void()> hook) { m_loopHook = std::move(hook); }
