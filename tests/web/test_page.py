@@ -73,6 +73,20 @@ def boxes_about_and_close(chromium):
     about = chromium.wait_for_text('DE KORVATH')
     assert about['caption'] == 'A propos de...' and about['active'], about
     assert 'LE TOLVANE VIRAIL' in about['labels'][0] and '\n' in about['labels'][0], about
+    # Dragged by its title bar, it follows the mouse; a click on the window
+    # behind it brings that one to the front, and a click on it brings it back.
+    frame = chromium.driver.find_element('css selector', 'section.window.active')
+    before = frame.rect
+    bar = frame.find_element('css selector', '.title-bar')
+    chromium.actions().move_to_element_with_offset(bar, -bar.rect['width'] // 2 + 10, 0).click_and_hold() \
+        .move_by_offset(-60, 40).release().perform()
+    assert (frame.rect['x'] - before['x'], frame.rect['y'] - before['y']) == (-60, 40), (before, frame.rect)
+    question = chromium.driver.find_element('css selector', 'section.window:not(.active):not(.out-of-view)')
+    chromium.actions().move_to_element_with_offset(question, question.rect['width'] // 2 - 20, 0).click().perform()
+    assert chromium.front()['caption'] == 'LE TOLVANE VIRAIL', chromium.windows()
+    assert [w['caption'] for w in chromium.windows()] == ['LE TOLVANE VIRAIL', 'A propos de...'], chromium.windows()
+    chromium.click(frame.find_element('css selector', '.caption'))
+    assert chromium.front()['caption'] == 'A propos de...', chromium.windows()
     chromium.click(chromium.element('.close'))
     chromium.wait_for('the question window in front again',
                       lambda: chromium.front() and chromium.front()['caption'] == 'LE TOLVANE VIRAIL')
