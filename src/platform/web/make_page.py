@@ -72,6 +72,8 @@ def main():
     for name in ('icon16', 'icon32'):
         with open(getattr(args, name), 'rb') as f:
             icons[name] = data_url('image/png', f.read())
+    # The script reads its own WebAssembly from a data: address (connect-src);
+    # the pictures are blob: addresses the script makes.
     policy = ("default-src 'none'; script-src %s 'wasm-unsafe-eval'; style-src %s; img-src data: blob:; "
               "font-src data:; connect-src data:; base-uri 'none'; form-action 'none'"
               % (source_hash(script), source_hash(style)))
