@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """The conformance suite on the web runtime: the suite runs in its page and
-hands each action of its player here; this driver performs it as real input
+hands each action of its player here; this driver performs them in turn as real input
 through WebDriver (keys and clicks as WebDriver actions, text through the
 browser's input method path) and marks it done, until the suite's last word.
 
@@ -19,7 +19,8 @@ SUITE_TIME_LIMIT = 240
 NEXT = """
 const out = globalThis.tolvaneOutput || [];
 globalThis.tolvaneOutput = [];
-return [globalThis.tolvaneRequest || null, globalThis.tolvaneExit === undefined ? null : globalThis.tolvaneExit, out];"""
+return [(globalThis.tolvaneRequests || [])[0] || null, globalThis.tolvaneExit === undefined ? null : globalThis.tolvaneExit,
+        out];"""
 
 
 def perform(chromium, request):
@@ -42,7 +43,7 @@ def perform(chromium, request):
         pointer = ActionBuilder(chromium.driver)
         pointer.pointer_action.move_to_location(x, y).click()
         pointer.perform()
-    chromium.driver.execute_script('tolvaneRequestDone()')
+    chromium.driver.execute_script('tolvaneRequestDone(arguments[0])', request['id'])
 
 
 def main():

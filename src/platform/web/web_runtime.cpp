@@ -166,19 +166,19 @@ bool WebRuntime::fireDueTimer()
     return true;
 }
 
-void WebRuntime::pumpOnce(double longestSleepMs)
+void WebRuntime::pumpOnce(double longestSleepMs, bool timers)
 {
     if (m_loopHook)
         m_loopHook();
     // Input first, then the timers that are due, each one event at a time:
     // any of them may end the game or destroy windows. Once the game has
     // ended nothing is delivered, and the loops of the tests only sleep.
-    if (!m_ended && (deliverInput() || fireDueTimer()))
+    if (!m_ended && (deliverInput() || (timers && fireDueTimer())))
         return;
     double sleep = longestSleepMs;
     const double now = emscripten_get_now();
     for (const Timer &timer : m_timers) {
-        if (timer.enabled)
+        if (timer.enabled && timers)
             sleep = std::min(sleep, timer.due - now);
     }
     page_wait(std::max(0, int(std::ceil(sleep))));

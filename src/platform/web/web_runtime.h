@@ -40,8 +40,9 @@ public:
 
     // One round of the message loop: delivers the next input or the next
     // timer that is due, else sleeps until one is, `longestSleepMs` at most
-    // (the players of the tests wait in it as the input box does).
-    void pumpOnce(double longestSleepMs = 1000);
+    // (the players of the tests wait in it as the input box does; while one
+    // of their actions is under way, without `timers`).
+    void pumpOnce(double longestSleepMs = 1000, bool timers = true);
     // Runs at the start of every round of the message loop, for the players of
     // the tests: what a player does inside the modal boxes' own loops.
     void setLoopHook(std::function<void()> hook) { m_loopHook = std::move(hook); }

@@ -9,10 +9,11 @@ extern "C" {
 
 // An action for the driver: `kind` ("key", "alt", "letter", "altF4", "type",
 // "click", "menu", "close", "box"), a text (the key's or letter's name, the
-// text typed, the menu item, the box button) and the window and control it aims at.
-void player_request(const char *kind, const char *text, int window, int control);
-// 1 once the driver has performed the last action.
-int player_request_done();
+// text typed, the menu item, the box button) and the window and control it
+// aims at. Returns its number; the driver performs them in turn.
+int player_request(const char *kind, const char *text, int window, int control);
+// 1 once the driver has performed the action of that number.
+int player_request_done(int request);
 
 // The control with the focus in a window (its place in the layout), -1 if none has it.
 int player_focused_control(int window);

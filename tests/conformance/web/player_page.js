@@ -1,10 +1,15 @@
 // The page's side of the web player (player_page.h): requests for the driver
-// outside the browser, which reads window.tolvaneRequest, performs it as real
-// input and calls window.tolvaneRequestDone(); and what the player sees.
+// outside the browser, which takes the first of window.tolvaneRequests,
+// performs it as real input and calls window.tolvaneRequestDone(id); and what
+// the player sees. A request made while another is being performed (from the
+// input box, opened by the other's input) waits behind it.
 
 mergeInto(LibraryManager.library, {
   $Player__deps: ['$Desktop'],
   $Player: {
+    last: 0,   // the number of the last request
+    done: {},  // the requests performed, until the program has seen them
+
     // Where the driver clicks for a request: the middle of the part of the
     // target that lies in its window's client area, in viewport pixels.
     pointOf: function (step) {
@@ -51,13 +56,22 @@ mergeInto(LibraryManager.library, {
     kind = UTF8ToString(kind);
     text = UTF8ToString(text);
     globalThis.tolvanePointOf = Player.pointOf;
-    globalThis.tolvaneRequestDone = function () {
-      globalThis.tolvaneRequest = null;
+    globalThis.tolvaneRequestDone = function (id) {
+      globalThis.tolvaneRequests = globalThis.tolvaneRequests.filter(function (r) { return r.id !== id; });
+      Player.done[id] = true;
       Desktop.wakeProgram();
     };
-    globalThis.tolvaneRequest = { kind: kind, text: text, steps: Player.steps(kind, text, window, control) };
+    var id = ++Player.last;
+    (globalThis.tolvaneRequests = globalThis.tolvaneRequests || []).push(
+      { id: id, kind: kind, text: text, steps: Player.steps(kind, text, window, control) });
+    return id;
   },
-  player_request_done: function () { return globalThis.tolvaneRequest ? 0 : 1; },
+  player_request_done__deps: ['$Player'],
+  player_request_done: function (id) {
+    if (!Player.done[id]) return 0;
+    delete Player.done[id];
+    return 1;
+  },
 
   player_focused_control__deps: ['$Desktop'],
   player_focused_control: function (id) {

@@ -67,9 +67,11 @@ void WebPlayer::actInBoxes()
 
 void WebPlayer::perform(const char *kind, std::string_view text, int window, int control)
 {
-    player_request(kind, std::string(text).c_str(), window, control);
-    while (!player_request_done())
-        m_runtime->pumpOnce();
+    // The input is delivered as it comes; the timers wait until the action is
+    // over, as a desktop's do while it handles a click or a key.
+    const int request = player_request(kind, std::string(text).c_str(), window, control);
+    while (!player_request_done(request))
+        m_runtime->pumpOnce(1000, false);
 }
 
 void WebPlayer::press(Key key) { perform("key", keyName(key)); }
