@@ -3,9 +3,13 @@
 icon, fonts and policy; its windows placed as on the desktop; the boxes, the
 close control and the About box; and what a screen reader finds in it."""
 
+import contextlib
+import functools
+import http.server
 import os
 import re
 import sys
+import threading
 
 from chromium import Keys, page_or_skip, run
 from test_games import title_then_name_box
@@ -59,6 +63,30 @@ def windows_placed_as_on_the_desktop(chromium):
     client_width, client_height, left, top, width, height = geometry
     assert (client_width, client_height) == (543, 496), geometry
     assert abs(left - (display_width - width) / 2) <= 0.5 and abs(top - (display_height - height) / 2) <= 0.5, geometry
+
+
+@contextlib.contextmanager
+def served(folder):
+    """A static web server on this computer for `folder`; yields its address."""
+    class Quiet(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            pass
+    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(Quiet, directory=folder))
+    thread = threading.Thread(target=server.serve_forever, daemon=True)
+    thread.start()
+    try:
+        yield 'http://127.0.0.1:%d/' % server.server_address[1]
+    finally:
+        server.shutdown()
+        server.server_close()
+
+
+def from_a_web_server(chromium):
+    with served(os.path.dirname(PAGE)) as address:
+        chromium.driver.get(address + os.path.basename(PAGE))
+        title = chromium.wait_for_text('Jouons tout de suite...')
+        assert title['active'] and chromium.driver.title == 'LE TOLVANE VIRAIL', title
+        chromium.wait_for_text('Quel est ton nom jeune bon à rien ?')
 
 
 def boxes_about_and_close(chromium):
@@ -139,4 +167,4 @@ def accessibility_tree(chromium):
 
 
 if __name__ == '__main__':
-    run([one_file_from_disk, boxes_about_and_close, accessibility_tree], PAGE)
+    run([one_file_from_disk, from_a_web_server, boxes_about_and_close, accessibility_tree], PAGE)
