@@ -39,10 +39,10 @@ def web_font(path):
     return data_url('font/woff', out.getvalue())
 
 
-def font_faces(specs):
+def font_faces(faces):
     rules = []
-    for spec in specs:
-        family, weight, style, path = spec.split(':', 3)
+    for face in faces:
+        family, weight, style, path = face.split(':', 3)
         rules.append('@font-face{font-family:"%s";font-weight:%s;font-style:%s;src:url(%s) format("woff")}'
                      % (family, weight, style, web_font(path)))
     return '\n'.join(rules) + '\n'
