@@ -1,7 +1,7 @@
 #include "headless_games.h"
 
-#include "platform/headless/headless_runtime.h"
-#include "platform/headless/headless_window.h"
+#include "platform/headless/runtime.h"
+#include "platform/headless/window.h"
 #include "screens/screen_factory.h"
 #include "shell/quiz_script.h"
 #include "shell/screen_registry.h"

@@ -2,7 +2,7 @@
 
 #include "platform/qt/form.h"
 #include "platform/qt/input_box.h"
-#include "platform/qt/qt_window.h"
+#include "platform/qt/window.h"
 #include "platform/qt/text.h"
 #include "platform/qt/text_box.h"
 #include "resources/screen_layout.h"

@@ -7,7 +7,7 @@
 
 #include "paint_watch.h"
 #include "resources/screen_id.h"
-#include "platform/qt/qt_runtime.h"
+#include "platform/qt/runtime.h"
 #include "shell/screen_registry.h"
 
 #include <QObject>

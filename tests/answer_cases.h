@@ -39,6 +39,7 @@ inline constexpr AnswerCase answerCases[] = {
     {"prefix", "VER", "VERT", false},
     {"full-width letters", "ＶＥＲＴ", "VERT", false},
     {"full-width in lower case", "ｖｅｒｔ", "ＶＥＲＴ", true},
+    {"soft hyphen", "VE\u00ADRT", "VERT", false},
 };
 
 } // namespace tolvane::testing

@@ -1,6 +1,6 @@
 // The answer comparison and the quiz script's own table.
 
-#include "platform/headless/headless_runtime.h"
+#include "platform/headless/runtime.h"
 #include "platform/headless/text_case.h"
 #include "shell/quiz_script.h"
 #include "answer_cases.h"

@@ -69,7 +69,7 @@ void TestDesktopProgram::everyWindowShowsTheProgramIcon()
     const QIcon icon = programIcon();
     QCOMPARE(icon.availableSizes(), QList<QSize>({QSize(16, 16), QSize(32, 32)}));
     for (int slot = 0; slot < screenCount; ++slot) {
-        Form form(layoutOf(static_cast<ScreenId>(slot)), testPictures());
+        Form form(layoutOf(static_cast<ScreenId>(slot)), testPictures(), testFrame());
         QCOMPARE(form.windowIcon().availableSizes(), icon.availableSizes());
         QCOMPARE(form.windowIcon().pixmap(32).toImage(), icon.pixmap(32).toImage());
     }
@@ -116,7 +116,7 @@ void TestDesktopProgram::windowsReadByAssistiveTechnology()
 {
     QFETCH(ScreenId, id);
     const ScreenLayout &layout = layoutOf(id);
-    Form form(layout, testPictures());
+    Form form(layout, testPictures(), testFrame());
     form.show();
     QAccessibleInterface *window = accessible(&form);
     QCOMPARE(window->role(), QAccessible::Window);

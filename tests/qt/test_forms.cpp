@@ -32,7 +32,7 @@ QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizet
 
 // A shown, active window whose control events are written down.
 struct ShownForm {
-    explicit ShownForm(ScreenId id) : form(layoutOf(id), testPictures())
+    explicit ShownForm(ScreenId id) : form(layoutOf(id), testPictures(), testFrame())
     {
         form.setEventSink([this](const QString &control, const QString &event) { events << control + "_" + event; });
         form.showAndActivate();
@@ -96,7 +96,7 @@ void TestForms::windowsMatchTheirLayouts()
 {
     QFETCH(ScreenId, id);
     const ScreenLayout &layout = layoutOf(id);
-    Form form(layout, testPictures());
+    Form form(layout, testPictures(), testFrame());
 
     QCOMPARE(form.objectName(), qs(layout.name));
     QCOMPARE(form.windowTitle(), qs(layout.caption));
@@ -308,7 +308,7 @@ void TestForms::labelsWrapClipAndBreakOnCarriageReturn()
     QVERIFY(clipped.bottom <= 39);
 
     // On its window, the riddle label keeps its size whatever it holds.
-    Form form(layoutOf(ScreenId::tolvane8), testPictures());
+    Form form(layoutOf(ScreenId::tolvane8), testPictures(), testFrame());
     auto *riddle = form.controlAs<Label>(u"question3");
     const QRect before = riddle->geometry();
     riddle->setCaption(longCaption);

@@ -4,7 +4,7 @@
 #include "platform/qt/form.h"
 #include "platform/qt/image.h"
 #include "platform/qt/label.h"
-#include "platform/qt/qt_picture.h"
+#include "platform/qt/picture.h"
 #include "resources/picture_files.h"
 #include "shell/picture_cache.h"
 #include "shell/picture_views.h"
@@ -37,7 +37,7 @@ QRect toQRect(runtime::PixelRect r) { return {r.left, r.top, r.width, r.height};
 QImage clientOf(Form &form) { return form.clientArea()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 struct Window {
-    explicit Window(ScreenId id) : form(layoutOf(id), pictures()) { form.show(); }
+    explicit Window(ScreenId id) : form(layoutOf(id), pictures(), testFrame()) { form.show(); }
     Form form;
 };
 

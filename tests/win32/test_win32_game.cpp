@@ -7,6 +7,7 @@
 #include "platform/win32/runtime.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
+#include "probe.h"
 #include "synthetic_input.h"
 #include "resources/screen_layout.h"
 #include "screens/screen_factory.h"
@@ -28,6 +29,7 @@
 using namespace tolvane;
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
+using tolvane::win32::testing::Probe;
 
 namespace {
 
@@ -60,7 +62,7 @@ public:
         seen.windows[m_name] = w.handle();
         ++seen.loads[m_name];
         for (const ControlLayout &c : layout.controls) {
-            seen.children[m_name][std::string(c.name)] = w.controlWindow(c.name);
+            seen.children[m_name][std::string(c.name)] = Probe::controlWindow(w, c.name);
             seen.visible[key(c.name)] = c.visible;
             seen.captions[key(c.name)] = std::string(c.caption);
         }

@@ -7,8 +7,8 @@
 // virtual display with a window manager.
 
 #include "platform/qt/form.h"
-#include "platform/qt/qt_runtime.h"
-#include "platform/qt/qt_window.h"
+#include "platform/qt/runtime.h"
+#include "platform/qt/window.h"
 #include "screens/screen_factory.h"
 #include "shell/screen_registry.h"
 

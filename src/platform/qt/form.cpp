@@ -10,7 +10,7 @@
 #include "platform/qt/timer.h"
 #include "platform/qt/twips.h"
 #include "platform/qt/x11_frame.h"
-#include "platform/qt/qt_picture.h"
+#include "platform/qt/picture.h"
 #include "platform/qt/text.h"
 
 #include <QAccessible>
@@ -28,14 +28,6 @@
 namespace tolvane::qt {
 
 namespace {
-
-// The frame the desktop draws around the game's windows: they all have the
-// same. Qt knows a frame only once a window has been framed, so the window
-// manager is asked for it when the first window is measured; a manager that
-// does not say is measured on the first window it frames, which is then put
-// where it would have been placed with the frame known.
-std::optional<QMargins> desktopFrame;
-bool managerAsked = false;
 
 // The client area: the window's back colour with its background picture drawn
 // once at the top-left corner, beneath every control.
@@ -92,7 +84,8 @@ QAccessibleInterface *accessibleGameWidget(const QString &className, QObject *ob
 
 } // namespace
 
-Form::Form(const ScreenLayout &layout, runtime::PictureSource &pictures) : QWidget(nullptr), m_layout(layout)
+Form::Form(const ScreenLayout &layout, runtime::PictureSource &pictures, DesktopFrame &frame)
+    : QWidget(nullptr), m_layout(layout), m_frame(frame)
 {
     static const bool accessibleFactoryInstalled = (QAccessible::installFactory(accessibleGameWidget), true);
     Q_UNUSED(accessibleFactoryInstalled);
@@ -261,16 +254,14 @@ QSize Form::outerSize() const
 {
     if (windowHandle() && isVisible() && !windowHandle()->frameMargins().isNull())
         return size().grownBy(windowHandle()->frameMargins());
-    if (!desktopFrame && !managerAsked) {
-        managerAsked = true;
-        desktopFrame = x11frame::askBeforeShow(const_cast<Form *>(this));
+    if (!m_frame.margins && !m_frame.managerAsked) {
+        m_frame.managerAsked = true;
+        m_frame.margins = x11frame::askBeforeShow(const_cast<Form *>(this), m_frame.managerSilent);
     }
-    if (!desktopFrame)
+    if (!m_frame.margins)
         m_measuredWithoutFrame = true;
-    return size().grownBy(desktopFrame.value_or(QMargins()));
+    return size().grownBy(m_frame.known());
 }
-
-QMargins Form::knownFrame() { return desktopFrame.value_or(QMargins()); }
 
 void Form::focusFirstControl()
 {
@@ -296,13 +287,13 @@ void Form::showAndActivate()
         windowHandle()->setFramePosition(pos());
     const QPoint placed = pos();
     show();
-    if (firstShow && !desktopFrame) {
+    if (firstShow && !m_frame.margins) {
         // Nothing framed within the wait: no window manager draws frames.
-        desktopFrame = x11frame::measureAfterShow(this).value_or(QMargins());
+        m_frame.margins = x11frame::measureAfterShow(this).value_or(QMargins());
         if (m_measuredWithoutFrame) {
             // Measured too small by the frame: half of that in each axis puts
             // the window where its outer size would have placed it.
-            const QMargins &f = *desktopFrame;
+            const QMargins &f = *m_frame.margins;
             x11frame::moveFrameTo(this, placed - QPoint(int(std::ceil((f.left() + f.right()) / 2.0)),
                                  int(std::ceil((f.top() + f.bottom()) / 2.0))));
         }
@@ -331,7 +322,7 @@ void Form::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
     if (windowHandle() && !windowHandle()->frameMargins().isNull())
-        desktopFrame = windowHandle()->frameMargins();
+        m_frame.margins = windowHandle()->frameMargins();
 }
 
 void Form::raiseEvent(const QString &control, const QString &event)

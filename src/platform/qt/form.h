@@ -4,6 +4,7 @@
 // colour and background picture, the common menu bar where the window has one,
 // and its controls, named after the layout, placed, stacked and in tab order.
 
+#include "platform/qt/desktop_frame.h"
 #include "resources/screen_layout.h"
 #include "runtime/picture.h"
 
@@ -28,7 +29,8 @@ public:
     // ("Click", "Timer").
     using EventSink = std::function<void(const QString &control, const QString &event)>;
 
-    Form(const ScreenLayout &layout, runtime::PictureSource &pictures);
+    // `frame` is the runtime's knowledge of the desktop's frames, shared by every window.
+    Form(const ScreenLayout &layout, runtime::PictureSource &pictures, DesktopFrame &frame);
     ~Form() override;
 
     const ScreenLayout &layout() const { return m_layout; }
@@ -50,9 +52,6 @@ public:
 
     // The window's outer size (frame and menu bar included), in logical pixels.
     QSize outerSize() const;
-    // The frame the desktop draws around the game's windows, as far as it is
-    // known: none before the window manager has told it or framed a window.
-    static QMargins knownFrame();
 
     void showAndActivate();
     // Closes the window without it counting as the player's close.
@@ -73,6 +72,7 @@ private:
     void raiseEvent(const QString &control, const QString &event);
 
     const ScreenLayout &m_layout;
+    DesktopFrame &m_frame;
     EventSink m_sink;
     QWidget *m_client = nullptr;
     QMenuBar *m_menuBar = nullptr;

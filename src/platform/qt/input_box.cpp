@@ -1,7 +1,6 @@
 #include "platform/qt/input_box.h"
 
 #include "platform/qt/display.h"
-#include "platform/qt/form.h"
 #include "platform/qt/x11_frame.h"
 
 #include <QApplication>
@@ -17,7 +16,7 @@ namespace {
 QPointer<QInputDialog> openBox;
 }
 
-QString ask(const QString &prompt, const QString &title)
+QString ask(const QString &prompt, const QString &title, DesktopFrame &frame)
 {
     QInputDialog box;
     box.setObjectName(QStringLiteral("InputBox"));
@@ -33,9 +32,9 @@ QString ask(const QString &prompt, const QString &title)
     // Centred across the display by its outer frame, its top a third of the
     // way down. The window manager is asked for the box's frame; one that does
     // not say draws the frame of the game's windows.
-    const QMargins frame = x11frame::askBeforeShow(&box).value_or(Form::knownFrame());
+    const QMargins margins = x11frame::askBeforeShow(&box, frame.managerSilent).value_or(frame.known());
     const QRect screen = display::geometry();
-    const int outerWidth = box.width() + frame.left() + frame.right();
+    const int outerWidth = box.width() + margins.left() + margins.right();
     const QPoint at(screen.x() + (screen.width() - outerWidth) / 2, screen.y() + screen.height() / 3);
     box.move(at);
     if (box.testAttribute(Qt::WA_WState_Created) && box.windowHandle())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/qt/desktop_frame.h"
+
 #include <QString>
 
 namespace tolvane::qt::inputBox {
@@ -7,7 +9,7 @@ namespace tolvane::qt::inputBox {
 // The modal input box: a prompt, a title, an empty field, OK and Cancel in the
 // desktop's language. Returns the typed text on OK, and the empty text on
 // Cancel or when the box is closed. Events keep flowing while it is open.
-QString ask(const QString &prompt, const QString &title);
+QString ask(const QString &prompt, const QString &title, DesktopFrame &frame);
 
 bool isOpen();
 

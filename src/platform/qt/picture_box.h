@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/qt_picture.h"
+#include "platform/qt/picture.h"
 #include "resources/control_rules.h"
 
 #include <QFrame>

@@ -136,14 +136,11 @@ std::optional<QPoint> framePosition(xcb_connection_t *c, xcb_window_t window, xc
 
 void pause() { std::this_thread::sleep_for(std::chrono::milliseconds(2)); }
 
-// A manager that left one request unanswered is not made to wait for again.
-bool managerSilent = false;
-
 } // namespace
 
 bool available() { return connection() != nullptr; }
 
-std::optional<QMargins> askBeforeShow(QWidget *window, int boundMs)
+std::optional<QMargins> askBeforeShow(QWidget *window, bool &silent, int boundMs)
 {
     xcb_connection_t *c = connection();
     if (!c || !window)
@@ -154,7 +151,7 @@ std::optional<QMargins> askBeforeShow(QWidget *window, int boundMs)
         return std::nullopt;
     if (auto known = frameExtents(c, id))
         return known;
-    if (managerSilent || !managerSupports(c, root, atoms(c).requestFrameExtents))
+    if (silent || !managerSupports(c, root, atoms(c).requestFrameExtents))
         return std::nullopt;
 
     xcb_client_message_event_t request{};
@@ -173,7 +170,7 @@ std::optional<QMargins> askBeforeShow(QWidget *window, int boundMs)
             return answer;
         pause();
     } while (clock.elapsed() < boundMs);
-    managerSilent = true;
+    silent = true;
     return std::nullopt;
 }
 
@@ -242,7 +239,7 @@ void moveFrameTo(QWidget *window, QPoint target, int)
 }
 
 bool available() { return false; }
-std::optional<QMargins> askBeforeShow(QWidget *, int) { return std::nullopt; }
+std::optional<QMargins> askBeforeShow(QWidget *, bool &, int) { return std::nullopt; }
 std::optional<QMargins> measureAfterShow(QWidget *, int) { return std::nullopt; }
 
 #endif

@@ -23,8 +23,9 @@ bool available();
 // Asks the window manager which frame it will draw around this window, not yet
 // shown (_NET_REQUEST_FRAME_EXTENTS). Creates the native window, so that the
 // manager sees its size hints and decorations. Waits at most `boundMs` for the
-// answer, and not at all when the manager does not offer this request.
-std::optional<QMargins> askBeforeShow(QWidget *window, int boundMs = 100);
+// answer, and not at all when the manager does not offer this request or is
+// `silent`: one that leaves the request unanswered is marked so.
+std::optional<QMargins> askBeforeShow(QWidget *window, bool &silent, int boundMs = 100);
 
 // The frame around a window just shown, measured once the manager has framed
 // it: its _NET_FRAME_EXTENTS, else the geometry of the frame window it was

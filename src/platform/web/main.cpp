@@ -1,6 +1,6 @@
 // The game in a web browser: the page is the desktop.
 
-#include "platform/web/web_runtime.h"
+#include "platform/web/runtime.h"
 #include "screens/screen_factory.h"
 #include "shell/game.h"
 #include "shell/game_identity.h"

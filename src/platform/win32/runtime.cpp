@@ -1,8 +1,10 @@
 #include "platform/win32/runtime.h"
 
+#include "platform/win32/input_box.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
+#include "resources/control_rules.h"
 #include "runtime/runtime_error.h"
 
 #include <objbase.h>
@@ -29,104 +31,7 @@ void registerClass(HINSTANCE instance, const wchar_t *name, bool topLevel)
     RegisterClassExW(&windowClass);
 }
 
-// --- The input box: a dialog template built in memory.
-
-class DialogTemplate {
-public:
-    DialogTemplate(DWORD style, short cx, short cy, const wchar_t *face, WORD points, WORD items)
-    {
-        dword(style);
-        dword(0); // extended style
-        word(items);
-        word(0), word(0), word(static_cast<WORD>(cx)), word(static_cast<WORD>(cy));
-        word(0); // no menu
-        word(0); // the dialog class
-        word(0); // no title: set when it opens
-        word(points);
-        text(face);
-    }
-
-    // One control of a predefined class (0x80 button, 0x81 edit, 0x82 static).
-    void item(DWORD style, DWORD exStyle, short x, short y, short cx, short cy, WORD id, WORD classAtom,
-              const wchar_t *title)
-    {
-        while (m_words.size() % 2 != 0)
-            word(0); // each item starts on a DWORD boundary
-        dword(style | WS_CHILD | WS_VISIBLE);
-        dword(exStyle);
-        word(static_cast<WORD>(x)), word(static_cast<WORD>(y)), word(static_cast<WORD>(cx)),
-            word(static_cast<WORD>(cy));
-        word(id);
-        word(0xFFFF), word(classAtom);
-        text(title);
-        word(0); // no creation data
-    }
-
-    const DLGTEMPLATE *get() const { return reinterpret_cast<const DLGTEMPLATE *>(m_words.data()); }
-
-private:
-    void word(WORD w) { m_words.push_back(w); }
-    void dword(DWORD d) { word(LOWORD(d)), word(HIWORD(d)); }
-    void text(const wchar_t *s)
-    {
-        for (; *s; ++s)
-            word(*s);
-        word(0);
-    }
-    std::vector<WORD> m_words;
-};
-
-constexpr WORD promptId = 200;
-constexpr WORD fieldId = 201;
-
-struct InputBoxState {
-    Win32Runtime *runtime;
-    std::wstring prompt;
-    std::wstring title;
-    std::wstring typed;
-};
-
 } // namespace
-
-INT_PTR CALLBACK inputBoxProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto *state = reinterpret_cast<InputBoxState *>(GetWindowLongPtrW(dialog, DWLP_USER));
-    switch (message) {
-    case WM_INITDIALOG: {
-        state = reinterpret_cast<InputBoxState *>(lParam);
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        state->runtime->m_inputBox = dialog;
-        SetWindowTextW(dialog, state->title.c_str());
-        SetDlgItemTextW(dialog, promptId, state->prompt.c_str());
-        SendDlgItemMessageW(dialog, fieldId, EM_SETLIMITTEXT, 0, 0);
-        // Centred across the display, a third of the way down.
-        RECT box;
-        GetWindowRect(dialog, &box);
-        const int width = box.right - box.left;
-        SetWindowPos(dialog, HWND_TOP, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, GetSystemMetrics(SM_CYSCREEN) / 3,
-                     0, 0, SWP_NOSIZE);
-        SetForegroundWindow(dialog);
-        SetFocus(GetDlgItem(dialog, fieldId));
-        return FALSE; // the focus is set
-    }
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) {
-            HWND field = GetDlgItem(dialog, fieldId);
-            const int length = GetWindowTextLengthW(field);
-            state->typed.assign(static_cast<std::size_t>(length) + 1, L'\0');
-            state->typed.resize(static_cast<std::size_t>(GetWindowTextW(field, state->typed.data(), length + 1)));
-            EndDialog(dialog, IDOK);
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        }
-        return FALSE;
-    default:
-        return FALSE;
-    }
-}
 
 Win32Runtime::Win32Runtime(HINSTANCE instance) : m_instance(instance)
 {
@@ -152,28 +57,18 @@ std::unique_ptr<runtime::Window> Win32Runtime::createWindow(const ScreenLayout &
 
 float Win32Runtime::displayWidth() const
 {
-    return static_cast<float>(GetSystemMetrics(SM_CXSCREEN) * twipsPerPixel);
+    return twipsFromPixels(GetSystemMetrics(SM_CXSCREEN));
 }
 
 float Win32Runtime::displayHeight() const
 {
-    return static_cast<float>(GetSystemMetrics(SM_CYSCREEN) * twipsPerPixel);
+    return twipsFromPixels(GetSystemMetrics(SM_CYSCREEN));
 }
 
 std::string Win32Runtime::inputBox(std::string_view prompt, std::string_view title)
 {
     if (m_ended)
         return {};
-    // Dialog units of MS Sans Serif 8 pt: the prompt at the left, OK and
-    // Annuler at the right, the field across the bottom.
-    DialogTemplate dialog(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 262, 84, L"MS Sans Serif",
-                          8, 4);
-    dialog.item(SS_LEFT | SS_NOPREFIX, 0, 7, 7, 190, 46, promptId, 0x82, L"");
-    dialog.item(BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 204, 6, 52, 14, IDOK, 0x80, L"OK");
-    dialog.item(BS_PUSHBUTTON | WS_TABSTOP, 0, 204, 23, 52, 14, IDCANCEL, 0x80, L"Annuler");
-    dialog.item(ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, 7, 62, 249, 12, fieldId, 0x81, L"");
-
-    InputBoxState state{this, widen(prompt), widen(title), {}};
     // The game's windows wait while it is open; their timers go on.
     std::vector<HWND> disabled;
     for (Win32Window *window : m_windows) {
@@ -182,16 +77,20 @@ std::string Win32Runtime::inputBox(std::string_view prompt, std::string_view tit
             disabled.push_back(window->handle());
         }
     }
-    const INT_PTR result =
-        DialogBoxIndirectParamW(m_instance, dialog.get(), nullptr, inputBoxProcedure, reinterpret_cast<LPARAM>(&state));
-    m_inputBox = nullptr;
+    const HWND active = GetActiveWindow();
+    std::wstring typed;
+    const bool ok = runInputBox(m_instance, widen(prompt), widen(title), m_inputBox, typed);
     for (HWND window : disabled) {
         if (IsWindow(window))
             EnableWindow(window, TRUE);
     }
-    if (result != IDOK || m_ended)
+    // The window in front before the box takes the keys again (it could not
+    // take the activation back from the box while it was disabled).
+    if (windowOf(active) && IsWindowVisible(active) && !m_ended)
+        SetForegroundWindow(active);
+    if (!ok || m_ended)
         return {};
-    return narrow(state.typed);
+    return narrow(typed);
 }
 
 void Win32Runtime::errorBox(std::string_view title, std::string_view message)
@@ -207,13 +106,11 @@ void Win32Runtime::dispatch(MSG &message)
     // gives the box its keys: Enter is OK there, Escape Annuler.
     if (m_inputBox && IsDialogMessageW(m_inputBox, &message))
         return;
+    // The game's windows are not dialogs: the dialog manager would take
+    // plain letters for "&" letters and arrows for moves of the focus.
     HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (windowOf(root)) {
-        if (windowOf(root)->handleKey(message))
-            return; // the window may be gone
-        if (IsDialogMessageW(root, &message))
-            return;
-    }
+    if (Win32Window *window = windowOf(root); window && window->handleKey(message))
+        return; // the window may be gone
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }
@@ -251,12 +148,30 @@ void Win32Runtime::end(int status)
     PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0); // wakes run()
 }
 
+namespace {
+
+// Letters in lower case by the user's locale; nothing else changes.
+std::wstring lowerCase(std::string_view utf8)
+{
+    const std::wstring text = widen(utf8);
+    if (text.empty())
+        return text;
+    constexpr DWORD flags = LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING;
+    const int size = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()),
+                                   nullptr, 0, nullptr, nullptr, 0);
+    std::wstring lower(static_cast<std::size_t>(std::max(size, 0)), L'\0');
+    LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()), lower.data(), size,
+                  nullptr, nullptr, 0);
+    return lower;
+}
+
+} // namespace
+
 bool Win32Runtime::equalIgnoringCase(std::string_view a, std::string_view b) const
 {
-    const std::wstring wa = widen(a);
-    const std::wstring wb = widen(b);
-    return CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, wa.data(), static_cast<int>(wa.size()),
-                           wb.data(), static_cast<int>(wb.size()), nullptr, nullptr, 0) == CSTR_EQUAL;
+    // Letter case alone: no width, kana or ignorable characters folded, as a
+    // collation would.
+    return lowerCase(a) == lowerCase(b);
 }
 
 std::unique_ptr<runtime::Picture> Win32Runtime::decodePicture(std::span<const unsigned char> file,

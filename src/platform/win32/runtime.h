@@ -12,6 +12,9 @@
 namespace tolvane::win32 {
 
 class Win32Window;
+namespace testing {
+struct Probe;
+}
 
 class Win32Runtime : public runtime::Runtime {
 public:
@@ -32,10 +35,6 @@ public:
     std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
                                                     runtime::PixelRect part) const override;
 
-    // One message through the game's keyboard handling (Tab order, Enter on a
-    // button, Alt+letter) and on to its window. run() is a loop of these; a
-    // test may pump messages itself with it.
-    void dispatch(MSG &message);
     bool ended() const { return m_ended; }
     // The input box while it is open, else null.
     HWND inputBoxWindow() const { return m_inputBox; }
@@ -48,7 +47,11 @@ public:
     Win32Window *windowOf(HWND handle) const;
 
 private:
-    friend INT_PTR CALLBACK inputBoxProcedure(HWND, UINT, WPARAM, LPARAM);
+    friend struct testing::Probe;
+    // One message through the game's keys (Win32Window::handleKey) and on to
+    // its window; run() is a loop of these.
+    void dispatch(MSG &message);
+
     HINSTANCE m_instance;
     bool m_comInitialised = false;
     Fonts m_fonts;

@@ -25,21 +25,4 @@ std::string narrow(std::wstring_view utf16)
     return utf8;
 }
 
-std::wstring drawnCaption(std::string_view utf8)
-{
-    const std::wstring wide = widen(utf8);
-    std::wstring drawn;
-    drawn.reserve(wide.size());
-    for (std::size_t i = 0; i < wide.size(); ++i) {
-        if (wide[i] == L'\r' || wide[i] == L'\n') {
-            if (wide[i] == L'\r' && i + 1 < wide.size() && wide[i + 1] == L'\n')
-                ++i;
-            drawn += L"\r\n";
-        } else {
-            drawn += wide[i];
-        }
-    }
-    return drawn;
-}
-
 } // namespace tolvane::win32

@@ -10,8 +10,4 @@ namespace tolvane::win32 {
 std::wstring widen(std::string_view utf8);
 std::string narrow(std::wstring_view utf16);
 
-// A label's caption as DrawTextW takes it: a carriage return alone, a line
-// feed alone or the pair each start a new line.
-std::wstring drawnCaption(std::string_view utf8);
-
 } // namespace tolvane::win32

@@ -8,6 +8,7 @@
 #include "platform/win32/pictures.h"
 #include "platform/win32/win32.h"
 #include "resources/screen_layout.h"
+#include "runtime/checks.h"
 #include "runtime/window.h"
 
 #include <memory>
@@ -17,6 +18,9 @@
 namespace tolvane::win32 {
 
 class Win32Runtime;
+namespace testing {
+struct Probe;
+}
 
 class Win32Window : public runtime::Window {
 public:
@@ -39,29 +43,25 @@ public:
     std::string text(runtime::ControlIndex textBox) const override;
     void setTimerEnabled(runtime::ControlIndex timer, bool enabled) override;
 
-    // What tests and the message loop look up. Names compare without regard
-    // to letter case, as the game's do.
     HWND handle() const { return m_hwnd; }
-    const ScreenLayout &layout() const { return m_layout; }
-    static constexpr runtime::ControlIndex none = static_cast<runtime::ControlIndex>(-1);
-    runtime::ControlIndex indexOf(std::string_view name) const;
-    // The child window of a button, text box or picture box; null for others.
-    HWND controlWindow(std::string_view name) const;
-    // Where a control lies, in the top-level window's client coordinates.
-    RECT controlRect(std::string_view name) const;
-    // The WM_COMMAND id of a menu command ("&Quitter", "&A propos de..."), 0 if none.
-    UINT menuCommand(std::string_view name) const;
-    bool timerEnabled(std::string_view name) const;
 
-    // The keys the game handles itself before the dialog manager sees them:
-    // Tab and Shift+Tab in TabIndex order, Enter (a focused button clicks,
-    // anything else does nothing). True when the message was used up; `this`
-    // may be gone by then.
+    // The keys the game handles itself, before the focused control sees
+    // them: Tab and Shift+Tab in TabIndex order, Enter (a focused button
+    // clicks, anything else does nothing), Escape (nothing), Alt+letter (a
+    // button on view with that "&" letter clicks, else a menu title opens,
+    // else nothing happens and nothing sounds). Every other key reaches the
+    // focused control alone: a letter or an arrow at a picture box or a
+    // button does nothing, Space clicks a focused button. True when the
+    // message was used up; `this` may be gone by then.
     bool handleKey(const MSG &message);
 
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    friend struct testing::Probe;
+    static constexpr runtime::ControlIndex none = static_cast<runtime::ControlIndex>(-1);
+    static constexpr UINT firstControlId = 100; // child windows: 100 + their index; 1 and 2 (IDOK, IDCANCEL) stay unused
+
     // The window's client area, or the inside of a picture box: what draws
     // the windowless controls it holds.
     struct Surface {
@@ -79,27 +79,45 @@ private:
         bool visible = true;
         const Win32Picture *picture = nullptr;
         bool timerOn = false;
+        char accelerator = 0; // a button's "&" letter, in upper case
     };
 
+    static COLORREF colourOf(const Colour &colour, int systemDefault);
+
+    // The frame (window_frame.cpp).
     LRESULT handle(Surface &surface, UINT message, WPARAM wParam, LPARAM lParam);
+    void discard();
     void buildMenuBar();
+    void fitMenuBar(int clientWidth, int clientHeight);
+    void deliver(std::string_view control, std::string_view event);
+
+    // The controls (window_controls.cpp).
     void buildControls(runtime::PictureSource &pictures);
-    void paint(Surface &surface, HDC dc, const RECT &area);
-    runtime::ControlIndex hitTest(const Surface &surface, POINT point) const;
-    bool canTakeFocus(runtime::ControlIndex index) const;
-    HWND firstFocusable() const;
-    void moveFocus(bool backwards);
+    runtime::ControlIndex indexOf(std::string_view name) const;
+    // The control, once runtime::controlFor has found it and its property.
+    const Control &checked(runtime::ControlIndex index, runtime::ControlProperty property) const;
+    Control &checked(runtime::ControlIndex index, runtime::ControlProperty property);
+    void startTimers();
     void stopTimers();
     void invalidate(const Control &control);
-    void deliver(std::string_view control, std::string_view event);
-    const Control &checked(runtime::ControlIndex index) const;
-    Control &checked(runtime::ControlIndex index);
+    runtime::ControlIndex hitTest(const Surface &surface, POINT point) const;
+    void mouseButton(const Surface &surface, bool down, POINT point);
+
+    // Focus and keys (window_focus.cpp).
+    bool canTakeFocus(runtime::ControlIndex index) const;
+    HWND firstFocusable() const;
+    // To the next control of the tab order after `focus` (or before it) that can take it.
+    void moveFocus(bool backwards, HWND focus);
+    bool handleAltLetter(wchar_t typed);
+    void activated(bool active);
+
+    // Painting (window_painting.cpp).
+    void paint(Surface &surface, HDC dc, const RECT &area);
 
     Win32Runtime &m_runtime;
     const ScreenLayout &m_layout;
     runtime::WindowEvents &m_events;
     HWND m_hwnd = nullptr;
-    HMENU m_menu = nullptr;
     const Win32Picture *m_background = nullptr;
     COLORREF m_backColour = 0;
     int m_outerWidth = 0; // pixels

@@ -1,6 +1,6 @@
 #include "headless/headless_player.h"
 
-#include "platform/headless/headless_window.h"
+#include "platform/headless/window.h"
 #include "resources/control_rules.h"
 
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "player.h"
-#include "platform/headless/headless_runtime.h"
+#include "platform/headless/runtime.h"
 
 #include <memory>
 

@@ -2,7 +2,7 @@
 
 #include "platform/qt/form.h"
 #include "platform/qt/label.h"
-#include "platform/qt/qt_window.h"
+#include "platform/qt/window.h"
 #include "platform/qt/text.h"
 
 #include <QAccessible>
@@ -160,7 +160,7 @@ void QtPlayer::type(std::string_view utf8)
         if (text[i].isHighSurrogate() && i + 1 < text.size())
             unit += text[++i];
         const QChar c = unit[0];
-        const int qtKey = c.unicode() < 0x80 ? QChar(c).toUpper().unicode() : Qt::Key_unknown;
+        const int qtKey = c.unicode() < 0x80 ? int(QChar(c).toUpper().unicode()) : int(Qt::Key_unknown);
         QTest::sendKeyEvent(QTest::Press, target, Qt::Key(qtKey), unit, Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Release, target, Qt::Key(qtKey), unit, Qt::NoModifier);
     }

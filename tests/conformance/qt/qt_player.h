@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/qt_runtime.h"
+#include "platform/qt/runtime.h"
 #include "player.h"
 
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "web/web_player.h"
 
-#include "platform/web/web_window.h"
+#include "platform/web/window.h"
 #include "web/player_page.h"
 
 #include <emscripten.h>

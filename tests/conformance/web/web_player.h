@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/web/web_runtime.h"
+#include "platform/web/runtime.h"
 #include "player.h"
 
 #include <memory>

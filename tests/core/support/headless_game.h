@@ -3,8 +3,8 @@
 // A whole game on the headless runtime, played the way a player plays it:
 // clicks, typing, keys, the close control, and the clock moved on by hand.
 
-#include "platform/headless/headless_runtime.h"
-#include "platform/headless/headless_window.h"
+#include "platform/headless/runtime.h"
+#include "platform/headless/window.h"
 #include "forwarding_runtime.h"
 #include "shell/screen_registry.h"
 

@@ -3,7 +3,7 @@
 #include "platform/qt/fonts.h"
 #include "platform/qt/input_box.h"
 #include "platform/qt/label.h"
-#include "platform/qt/qt_window.h"
+#include "platform/qt/window.h"
 #include "platform/qt/text.h"
 #include "platform/qt/text_box.h"
 #include "platform/qt/timer.h"
@@ -113,6 +113,12 @@ QImage drawnLabel(const QString &caption, int width, int height)
     label->setPalette(palette);
     label->setCaption(caption);
     return back.grab().toImage();
+}
+
+qt::DesktopFrame &testFrame()
+{
+    static qt::DesktopFrame frame;
+    return frame;
 }
 
 runtime::PictureSource &testPictures()

@@ -4,7 +4,7 @@
 // with the ending watched instead of ending the test program.
 
 #include "platform/qt/form.h"
-#include "platform/qt/qt_runtime.h"
+#include "platform/qt/runtime.h"
 #include "scaled_layouts.h"
 #include "shell/screen_registry.h"
 
@@ -56,6 +56,8 @@ QImage drawnLabel(const QString &caption, int width, int height);
 // The game's pictures as this runtime decodes them, each once for the whole
 // test program: for windows built straight from their layouts.
 runtime::PictureSource &testPictures();
+// The desktop's frame as the test program learns it, for the same windows.
+qt::DesktopFrame &testFrame();
 
 class GameDriver : public QObject {
     Q_OBJECT

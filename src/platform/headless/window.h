@@ -1,9 +1,9 @@
 #pragma once
 
-// A window of the headless runtime: its controls as plain state, and what a
-// player can do to it (click, type, press keys, close it), each refused when
-// a player could not do it: the window out of view, the input box open, the
-// control hidden or covered.
+// A window of the headless runtime: its controls as plain state (window.cpp),
+// and what a player can do to it (player_input.cpp: click, type, press keys,
+// close it), each refused when a player could not do it: the window out of
+// view, a box open, the control hidden or covered.
 
 #include "resources/screen_layout.h"
 #include "runtime/picture.h"

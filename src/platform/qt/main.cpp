@@ -1,6 +1,6 @@
 // The game for Linux players, on Qt.
 
-#include "platform/qt/qt_runtime.h"
+#include "platform/qt/runtime.h"
 #include "platform/qt/startup.h"
 #include "screens/screen_factory.h"
 #include "shell/game.h"

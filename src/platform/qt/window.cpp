@@ -1,4 +1,4 @@
-#include "platform/qt/qt_window.h"
+#include "platform/qt/window.h"
 
 #include "platform/qt/form.h"
 #include "platform/qt/label.h"
@@ -13,8 +13,9 @@
 
 namespace tolvane::qt {
 
-QtWindow::QtWindow(const ScreenLayout &layout, runtime::PictureSource &pictures, runtime::WindowEvents &events)
-    : m_form(new Form(layout, pictures))
+QtWindow::QtWindow(const ScreenLayout &layout, runtime::PictureSource &pictures, DesktopFrame &frame,
+                   runtime::WindowEvents &events)
+    : m_form(new Form(layout, pictures, frame))
 {
     m_form->setEventSink([&events](const QString &control, const QString &event) {
         events.controlEvent(toUtf8(control), toUtf8(event));

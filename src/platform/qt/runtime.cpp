@@ -1,4 +1,4 @@
-#include "platform/qt/qt_runtime.h"
+#include "platform/qt/runtime.h"
 
 #include "platform/qt/display.h"
 #include "platform/qt/form.h"
@@ -6,8 +6,8 @@
 #include "platform/qt/fonts.h"
 #include "platform/qt/input_box.h"
 #include "platform/qt/program_icon.h"
-#include "platform/qt/qt_picture.h"
-#include "platform/qt/qt_window.h"
+#include "platform/qt/picture.h"
+#include "platform/qt/window.h"
 #include "platform/qt/startup.h"
 #include "platform/qt/text.h"
 
@@ -40,7 +40,7 @@ std::unique_ptr<runtime::Window> QtRuntime::createWindow(const ScreenLayout &lay
         prepareFonts();
         m_fontsReady = true;
     }
-    return std::make_unique<QtWindow>(layout, pictures, events);
+    return std::make_unique<QtWindow>(layout, pictures, m_frame, events);
 }
 
 float QtRuntime::displayWidth() const { return display::widthTwips(); }
@@ -49,7 +49,7 @@ float QtRuntime::displayHeight() const { return display::heightTwips(); }
 
 std::string QtRuntime::inputBox(std::string_view prompt, std::string_view title)
 {
-    return toUtf8(inputBox::ask(toQString(prompt), toQString(title)));
+    return toUtf8(inputBox::ask(toQString(prompt), toQString(title), m_frame));
 }
 
 void QtRuntime::errorBox(std::string_view title, std::string_view message)

@@ -2,6 +2,7 @@
 
 // The game's runtime on Qt Widgets, for Linux players.
 
+#include "platform/qt/desktop_frame.h"
 #include "runtime/runtime.h"
 
 class QApplication;
@@ -29,6 +30,7 @@ public:
 
 private:
     QApplication &m_app;
+    DesktopFrame m_frame;
     bool m_fontsReady = false;
     bool m_ended = false;
     bool m_running = false;

@@ -1,6 +1,6 @@
-#include "platform/headless/headless_runtime.h"
+#include "platform/headless/runtime.h"
 
-#include "platform/headless/headless_window.h"
+#include "platform/headless/window.h"
 #include "platform/headless/text_case.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "platform/web/web_picture.h"
+#include "platform/web/picture.h"
 
 #include "platform/web/page.h"
 

@@ -1,8 +1,8 @@
-#include "platform/web/web_runtime.h"
+#include "platform/web/runtime.h"
 
 #include "platform/web/page.h"
-#include "platform/web/web_picture.h"
-#include "platform/web/web_window.h"
+#include "platform/web/picture.h"
+#include "platform/web/window.h"
 #include "resources/control_rules.h"
 
 #include <emscripten.h>

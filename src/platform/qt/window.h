@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/desktop_frame.h"
 #include "resources/screen_layout.h"
 #include "runtime/picture.h"
 #include "runtime/window.h"
@@ -14,7 +15,8 @@ class Form;
 // controls' events and the player's close to the screen that owns it.
 class QtWindow final : public runtime::Window {
 public:
-    QtWindow(const ScreenLayout &layout, runtime::PictureSource &pictures, runtime::WindowEvents &events);
+    QtWindow(const ScreenLayout &layout, runtime::PictureSource &pictures, DesktopFrame &frame,
+             runtime::WindowEvents &events);
     // The form is deleted once the event that led here has been handled.
     ~QtWindow() override;
 

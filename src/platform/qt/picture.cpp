@@ -1,4 +1,4 @@
-#include "platform/qt/qt_picture.h"
+#include "platform/qt/picture.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,0 +1,249 @@
+// A game window's controls: child windows for buttons, text boxes and
+// picture boxes, plain records for labels, images and timers; what the game
+// does to them, and a click on a windowless one.
+
+#include "platform/win32/window.h"
+
+#include "platform/win32/runtime.h"
+#include "platform/win32/text.h"
+#include "resources/accelerator.h"
+#include "resources/control_rules.h"
+#include "runtime/checks.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tolvane::win32 {
+
+void Win32Window::buildControls(runtime::PictureSource &pictures)
+{
+    const std::span<const ControlLayout> layouts = m_layout.controls;
+    m_controls.resize(layouts.size());
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
+        Control &c = m_controls[i];
+        c.layout = &layouts[i];
+        c.visible = layouts[i].visible;
+        c.caption = widen(withLineBreaks(layouts[i].caption, "\r\n"));
+        if (!layouts[i].container.empty()) {
+            const runtime::ControlIndex box = indexOf(layouts[i].container);
+            for (std::size_t s = 1; s < m_surfaces.size(); ++s) {
+                if (m_surfaces[s]->box == box)
+                    c.surface = s;
+            }
+        }
+        const ControlLayout &l = layouts[i];
+        const TwipsRect place = controlRect(l);
+        const int left = pixelsFromTwips(place.left), top = pixelsFromTwips(place.top);
+        c.rect = {left, top, left + pixelsFromTwips(place.width), top + pixelsFromTwips(place.height)};
+        if (l.picture != PictureId::None)
+            c.picture = static_cast<const Win32Picture *>(pictures.picture(l.picture));
+        if (l.kind == ControlKind::PictureBox) {
+            // Its inner area draws the labels and images it holds; its
+            // children lie in it.
+            auto surface = std::make_unique<Surface>();
+            surface->window = this;
+            surface->box = i;
+            m_surfaces.push_back(std::move(surface));
+        }
+        if (l.kind == ControlKind::Label || l.kind == ControlKind::Image)
+            m_surfaces[c.surface]->windowless.push_back(i);
+        c.accelerator = acceleratorOf(layouts[i].caption);
+    }
+
+    // The controls that take the focus are the child windows, created in
+    // TabIndex order, so that the desktop's own notion of order (assistive
+    // technology's) is the game's.
+    m_tabOrder = tabOrder(m_layout);
+    for (runtime::ControlIndex i : m_tabOrder) {
+        Control &c = m_controls[i];
+        const ControlLayout &l = layouts[i];
+        HWND parent = m_surfaces[c.surface]->hwnd;
+        DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | (c.visible ? WS_VISIBLE : 0);
+        DWORD exStyle = 0;
+        const wchar_t *className = nullptr;
+        std::wstring title;
+        LPVOID create = nullptr;
+        switch (l.kind) {
+        case ControlKind::CommandButton:
+            className = L"BUTTON";
+            style |= BS_PUSHBUTTON; // never the default button
+            title = widen(l.caption);
+            break;
+        case ControlKind::TextBox:
+            className = L"EDIT";
+            style |= ES_LEFT | ES_AUTOHSCROLL;
+            exStyle = WS_EX_CLIENTEDGE;
+            break;
+        case ControlKind::PictureBox: {
+            className = L"TolvanePictureBox";
+            style |= WS_CLIPCHILDREN;
+            // The 2-px sunken edge; the controls it holds are the dialog manager's too.
+            exStyle = WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT;
+            for (auto &surface : m_surfaces) {
+                if (surface->box == i)
+                    create = surface.get();
+            }
+            break;
+        }
+        default:
+            continue;
+        }
+        c.hwnd = CreateWindowExW(exStyle, className, title.c_str(), style, c.rect.left, c.rect.top,
+                                 c.rect.right - c.rect.left, c.rect.bottom - c.rect.top, parent,
+                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(firstControlId + i)),
+                                 m_runtime.instance(), create);
+        if (!c.hwnd)
+            throw runtime::RuntimeError::windowOperationFailed();
+        if (l.kind != ControlKind::PictureBox)
+            SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(m_runtime.fonts().get(l.font)), FALSE);
+        if (l.kind == ControlKind::TextBox)
+            SendMessageW(c.hwnd, EM_SETLIMITTEXT, 0, 0); // no length limit
+        if (l.kind == ControlKind::PictureBox) {
+            for (auto &surface : m_surfaces) {
+                if (surface->box == i)
+                    surface->hwnd = c.hwnd;
+            }
+        }
+    }
+    // Stacked as created: no two child windows of a layout overlap, and the
+    // desktop's order (assistive technology's) stays the TabIndex order.
+    // Windowless controls are painted by their surface, under its children.
+}
+
+runtime::ControlIndex Win32Window::indexOf(std::string_view name) const
+{
+    for (std::size_t i = 0; i < m_layout.controls.size(); ++i) {
+        if (sameName(m_layout.controls[i].name, name))
+            return i;
+    }
+    return none;
+}
+
+const Win32Window::Control &Win32Window::checked(runtime::ControlIndex index, runtime::ControlProperty property) const
+{
+    runtime::controlFor(m_layout, index, property);
+    return m_controls[index];
+}
+
+Win32Window::Control &Win32Window::checked(runtime::ControlIndex index, runtime::ControlProperty property)
+{
+    return const_cast<Control &>(std::as_const(*this).checked(index, property));
+}
+
+void Win32Window::setCaption(runtime::ControlIndex label, std::string_view text)
+{
+    Control &c = checked(label, runtime::ControlProperty::Caption);
+    c.caption = widen(withLineBreaks(text, "\r\n"));
+    c.accelerator = acceleratorOf(text);
+    if (c.hwnd)
+        SetWindowTextW(c.hwnd, widen(text).c_str());
+    else
+        invalidate(c);
+}
+
+void Win32Window::setControlVisible(runtime::ControlIndex control, bool visible)
+{
+    Control &c = checked(control, runtime::ControlProperty::Visible);
+    if (c.visible == visible)
+        return;
+    c.visible = visible;
+    if (!c.hwnd) {
+        invalidate(c);
+        return;
+    }
+    if (!visible) {
+        // The focus leaves a control that goes out of view.
+        HWND focus = GetFocus();
+        if (focus && (focus == c.hwnd || IsChild(c.hwnd, focus))) {
+            ShowWindow(c.hwnd, SW_HIDE);
+            moveFocus(false, focus); // from where it was, to the next in tab order
+            return;
+        }
+    }
+    ShowWindow(c.hwnd, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+bool Win32Window::controlVisible(runtime::ControlIndex control) const
+{
+    return checked(control, runtime::ControlProperty::Visible).visible;
+}
+
+std::string Win32Window::text(runtime::ControlIndex textBox) const
+{
+    const Control &c = checked(textBox, runtime::ControlProperty::Text);
+    if (!c.hwnd)
+        return {};
+    const int length = GetWindowTextLengthW(c.hwnd);
+    std::wstring typed(static_cast<std::size_t>(length) + 1, L'\0');
+    typed.resize(static_cast<std::size_t>(GetWindowTextW(c.hwnd, typed.data(), length + 1)));
+    return narrow(typed);
+}
+
+void Win32Window::setTimerEnabled(runtime::ControlIndex timer, bool enabled)
+{
+    Control &c = checked(timer, runtime::ControlProperty::Enabled);
+    if (c.timerOn == enabled)
+        return;
+    const UINT_PTR id = firstControlId + timer;
+    c.timerOn = enabled ? SetTimer(m_hwnd, id, static_cast<UINT>(std::max(1, c.layout->interval)), nullptr) != 0
+                        : (KillTimer(m_hwnd, id), false);
+}
+
+void Win32Window::startTimers()
+{
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (m_controls[i].layout->kind == ControlKind::Timer)
+            setTimerEnabled(i, true);
+    }
+}
+
+void Win32Window::stopTimers()
+{
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (m_controls[i].timerOn) {
+            KillTimer(m_hwnd, firstControlId + i);
+            m_controls[i].timerOn = false;
+        }
+    }
+}
+
+void Win32Window::invalidate(const Control &control)
+{
+    const Surface &surface = *m_surfaces[control.surface];
+    InvalidateRect(surface.hwnd, &control.rect, FALSE);
+}
+
+runtime::ControlIndex Win32Window::hitTest(const Surface &surface, POINT point) const
+{
+    for (runtime::ControlIndex i : surface.windowless) { // front to back
+        if (m_controls[i].visible && PtInRect(&m_controls[i].rect, point))
+            return i;
+    }
+    return none;
+}
+
+void Win32Window::mouseButton(const Surface &surface, bool down, POINT point)
+{
+    const HWND hwnd = surface.hwnd;
+    if (down) {
+        m_pressed = hitTest(surface, point);
+        // A label takes no click, and hides what lies behind it from the mouse.
+        if (m_pressed != none && m_controls[m_pressed].layout->kind == ControlKind::Label) {
+            m_pressed = none;
+            return;
+        }
+        if (hwnd != m_hwnd)
+            SetFocus(hwnd); // a picture box takes the focus when clicked
+        if (m_pressed != none)
+            SetCapture(hwnd);
+        return;
+    }
+    if (GetCapture() == hwnd)
+        ReleaseCapture();
+    const runtime::ControlIndex pressed = m_pressed;
+    m_pressed = none;
+    if (pressed != none && hitTest(surface, point) == pressed)
+        deliver(m_controls[pressed].layout->name, "Click"); // may destroy this window
+}
+
+} // namespace tolvane::win32
