@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Compiles the Windows resource script with the MinGW resource compiler and
 # checks what a Windows build would carry: icon group 1 (language-neutral)
-# listing images 30001 to 30003, the three images with their sizes, and the
-# version block with its numbers, its six strings and its translation.
+# listing images 30001 to 30003, the three images with their sizes, the
+# version block with its numbers, its six strings and its translation, and the
+# manifest (type 24, id 1; what it declares is checked in the program file by
+# tests/win32/check_windows_program.sh).
 #
 #   check_windows_resources.sh [path/to/tolvane.rc]
 #
@@ -94,7 +96,7 @@ resource() { # type name: prints "language size offset" of that resource
 }
 
 # --- What the file holds: nothing but the icon and the version block.
-expected_list=$'14 1\n3 30001\n3 30002\n3 30003\n16 1'
+expected_list=$'14 1\n3 30001\n3 30002\n3 30003\n16 1\n24 1'
 actual_list=$(awk 'NF { print $1, $2 }' <<<"$listing" | sort)
 if [ "$actual_list" != "$(sort <<<"$expected_list")" ]; then
     fail "resources are (type id):" $actual_list "; expected:" $expected_list

@@ -11,23 +11,9 @@ runtime::ControlIndex Probe::indexOf(const Win32Window &window, std::string_view
     return window.indexOf(name);
 }
 
-HWND Probe::controlWindow(const Win32Window &window, std::string_view name)
-{
-    const runtime::ControlIndex i = window.indexOf(name);
-    return i == Win32Window::none ? nullptr : window.m_controls[i].hwnd;
-}
+HWND Probe::controlWindow(const Win32Window &window, std::string_view name) { return window.controlWindow(name); }
 
-RECT Probe::controlRect(const Win32Window &window, std::string_view name)
-{
-    const runtime::ControlIndex i = window.indexOf(name);
-    if (i == Win32Window::none)
-        return {};
-    RECT rect = window.m_controls[i].rect;
-    const HWND surface = window.m_surfaces[window.m_controls[i].surface]->hwnd;
-    if (surface != window.m_hwnd)
-        MapWindowPoints(surface, window.m_hwnd, reinterpret_cast<POINT *>(&rect), 2);
-    return rect;
-}
+RECT Probe::controlRect(const Win32Window &window, std::string_view name) { return window.controlRect(name); }
 
 std::string Probe::focusedControl(const Win32Window &window)
 {

@@ -460,6 +460,9 @@ int wmain()
         expected.push_back(order.front());
         expect(cycle == expected, "TOLVANE2: Tab visits " + joined(cycle) + "instead of " + joined(expected));
         for (const QuizStep &step : quizScript) {
+            // The question is read once its screen is in front: the verdict's
+            // Enter may still be on its way to the game.
+            inFront(screenName(step.questionScreen));
             expect(captionOf(screenName(step.questionScreen), std::string(step.questionLabel)) == step.questionText(),
                    screenName(step.questionScreen) + ": the question");
             answerByKeyboard(step, std::string(step.acceptedAnswer));

@@ -21,6 +21,8 @@ if(TOLVANE_MINGW_CXX)
         COMMAND ${CMAKE_CURRENT_LIST_DIR}/run_under_wine.sh
                 ${CMAKE_BINARY_DIR}/windows/tests/win32/test_win32_runtime.exe
                 ${CMAKE_BINARY_DIR}/windows/tests/win32/test_win32_game.exe
+                ${CMAKE_BINARY_DIR}/windows/tests/win32/test_win32_desktop.exe
+                ${CMAKE_BINARY_DIR}/windows/tests/win32/test_win32_screen_reader.exe
                 ${CMAKE_BINARY_DIR}/windows/tolvane.exe=${CMAKE_CURRENT_LIST_DIR}/play_by_keyboard.sh)
     # The program file a Windows player copies: GUI, its imports, its icon and version block.
     add_test(NAME windows_program_file

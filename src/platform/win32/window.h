@@ -45,6 +45,19 @@ public:
 
     HWND handle() const { return m_hwnd; }
 
+    // For assistive technology (accessibility.cpp): the layout, a control by
+    // its name without regard to case (none if there is no such control), its
+    // child window, where it lies in the client area, its caption as drawn
+    // with its "&"; and the game window a handle belongs to, its own or a
+    // picture box's, null once that window is gone.
+    static constexpr runtime::ControlIndex none = static_cast<runtime::ControlIndex>(-1);
+    const ScreenLayout &layout() const { return m_layout; }
+    runtime::ControlIndex indexOf(std::string_view name) const;
+    HWND controlWindow(std::string_view name) const;
+    RECT controlRect(std::string_view name) const;
+    const std::wstring &caption(runtime::ControlIndex control) const { return m_controls.at(control).caption; }
+    static Win32Window *owning(HWND handle);
+
     // The keys the game handles itself, before the focused control sees
     // them: Tab and Shift+Tab in TabIndex order, Enter (a focused button
     // clicks, anything else does nothing), Escape (nothing), Alt+letter (a
@@ -59,7 +72,6 @@ public:
 
 private:
     friend struct testing::Probe;
-    static constexpr runtime::ControlIndex none = static_cast<runtime::ControlIndex>(-1);
     static constexpr UINT firstControlId = 100; // child windows: 100 + their index; 1 and 2 (IDOK, IDCANCEL) stay unused
 
     // The window's client area, or the inside of a picture box: what draws
@@ -93,7 +105,6 @@ private:
 
     // The controls (window_controls.cpp).
     void buildControls(runtime::PictureSource &pictures);
-    runtime::ControlIndex indexOf(std::string_view name) const;
     // The control, once runtime::controlFor has found it and its property.
     const Control &checked(runtime::ControlIndex index, runtime::ControlProperty property) const;
     Control &checked(runtime::ControlIndex index, runtime::ControlProperty property);

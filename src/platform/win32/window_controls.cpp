@@ -4,6 +4,8 @@
 
 #include "platform/win32/window.h"
 
+#include "platform/win32/accessibility.h"
+
 #include "platform/win32/runtime.h"
 #include "platform/win32/text.h"
 #include "resources/accelerator.h"
@@ -32,7 +34,7 @@ void Win32Window::buildControls(runtime::PictureSource &pictures)
             }
         }
         const ControlLayout &l = layouts[i];
-        const TwipsRect place = controlRect(l);
+        const TwipsRect place = tolvane::controlRect(l);
         const int left = pixelsFromTwips(place.left), top = pixelsFromTwips(place.top);
         c.rect = {left, top, left + pixelsFromTwips(place.width), top + pixelsFromTwips(place.height)};
         if (l.picture != PictureId::None)
@@ -119,6 +121,30 @@ runtime::ControlIndex Win32Window::indexOf(std::string_view name) const
     return none;
 }
 
+HWND Win32Window::controlWindow(std::string_view name) const
+{
+    const runtime::ControlIndex i = indexOf(name);
+    return i == none ? nullptr : m_controls[i].hwnd;
+}
+
+RECT Win32Window::controlRect(std::string_view name) const
+{
+    const runtime::ControlIndex i = indexOf(name);
+    if (i == none)
+        return {};
+    RECT rect = m_controls[i].rect;
+    const HWND surface = m_surfaces[m_controls[i].surface]->hwnd;
+    if (surface != m_hwnd)
+        MapWindowPoints(surface, m_hwnd, reinterpret_cast<POINT *>(&rect), 2);
+    return rect;
+}
+
+Win32Window *Win32Window::owning(HWND handle)
+{
+    auto *surface = handle ? reinterpret_cast<Surface *>(GetWindowLongPtrW(handle, GWLP_USERDATA)) : nullptr;
+    return surface ? surface->window : nullptr;
+}
+
 const Win32Window::Control &Win32Window::checked(runtime::ControlIndex index, runtime::ControlProperty property) const
 {
     runtime::controlFor(m_layout, index, property);
@@ -135,6 +161,7 @@ void Win32Window::setCaption(runtime::ControlIndex label, std::string_view text)
     Control &c = checked(label, runtime::ControlProperty::Caption);
     c.caption = widen(withLineBreaks(text, "\r\n"));
     c.accelerator = acceleratorOf(text);
+    announce(m_hwnd, EVENT_OBJECT_NAMECHANGE, label);
     if (c.hwnd)
         SetWindowTextW(c.hwnd, widen(text).c_str());
     else
@@ -147,6 +174,7 @@ void Win32Window::setControlVisible(runtime::ControlIndex control, bool visible)
     if (c.visible == visible)
         return;
     c.visible = visible;
+    announce(m_hwnd, visible ? EVENT_OBJECT_SHOW : EVENT_OBJECT_HIDE, control);
     if (!c.hwnd) {
         invalidate(c);
         return;

@@ -3,6 +3,9 @@
 
 #include "platform/win32/window.h"
 
+#include "platform/win32/accessibility.h"
+#include "platform/win32/activation.h"
+
 #include "platform/win32/runtime.h"
 #include "platform/win32/text.h"
 #include "resources/control_rules.h"
@@ -128,7 +131,11 @@ void Win32Window::show()
     }
 }
 
-void Win32Window::hide() { ShowWindow(m_hwnd, SW_HIDE); }
+void Win32Window::hide()
+{
+    keepActivationInGame(m_hwnd);
+    ShowWindow(m_hwnd, SW_HIDE);
+}
 
 bool Win32Window::isVisible() const { return IsWindowVisible(m_hwnd) != FALSE; }
 
@@ -180,6 +187,8 @@ LRESULT Win32Window::handle(Surface &surface, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
+    case WM_GETOBJECT:
+        return answerAccessibilityQuery(surface.box, hwnd, wParam, lParam);
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);
@@ -212,6 +221,10 @@ LRESULT Win32Window::handle(Surface &surface, UINT message, WPARAM wParam, LPARA
         return DefWindowProcW(hwnd, message, wParam, lParam);
 
     switch (message) {
+    case pressedByAssistiveTechnology:
+        if (wParam < m_controls.size() && m_controls[wParam].visible)
+            deliver(m_controls[wParam].layout->name, "Click"); // may destroy this window
+        return 0;
     case WM_TIMER: {
         const std::size_t index = wParam - firstControlId;
         if (index >= m_controls.size() || !m_controls[index].timerOn)

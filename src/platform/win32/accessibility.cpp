@@ -1,0 +1,610 @@
+#include "platform/win32/accessibility.h"
+
+#include "platform/win32/text.h"
+#include "platform/win32/window.h"
+#include "resources/accelerator.h"
+#include "resources/picture_id.h"
+
+#include <oleacc.h>
+
+#include <algorithm>
+#include <atomic>
+#include <climits>
+#include <string>
+
+namespace tolvane::win32 {
+
+namespace {
+
+using runtime::ControlIndex;
+constexpr ControlIndex self = Win32Window::none;
+
+constexpr wchar_t answerBoxName[] = L"Réponse";
+
+LONG childId(ControlIndex control) { return static_cast<LONG>(control + 1); }
+
+// oleacc.dll and its texts' allocator come in with the first query: a player
+// without assistive technology never loads them.
+struct Oleacc {
+    decltype(&LresultFromObject) lresultFromObject = nullptr;
+    decltype(&AccessibleObjectFromWindow) objectFromWindow = nullptr;
+    decltype(&SysAllocStringLen) allocString = nullptr;
+};
+
+template <typename Function> Function exported(HMODULE library, const char *name)
+{
+    // Through the generic function type, which any function pointer converts from.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+}
+
+const Oleacc &oleacc()
+{
+    static const Oleacc loaded = [] {
+        Oleacc functions;
+        HMODULE library = LoadLibraryW(L"oleacc.dll");
+        HMODULE automation = LoadLibraryW(L"oleaut32.dll");
+        if (library && automation) {
+            functions.lresultFromObject = exported<decltype(&LresultFromObject)>(library, "LresultFromObject");
+            functions.objectFromWindow =
+                exported<decltype(&AccessibleObjectFromWindow)>(library, "AccessibleObjectFromWindow");
+            functions.allocString = exported<decltype(&SysAllocStringLen)>(automation, "SysAllocStringLen");
+        }
+        return functions;
+    }();
+    return loaded;
+}
+
+BSTR copy(std::wstring_view text)
+{
+    return oleacc().allocString(text.data(), static_cast<UINT>(text.size()));
+}
+
+void clear(VARIANT *variant) { variant->vt = VT_EMPTY; }
+
+bool isChildWindow(ControlKind kind)
+{
+    return kind == ControlKind::CommandButton || kind == ControlKind::TextBox || kind == ControlKind::PictureBox;
+}
+
+// In view within its window: its own Visible and that of every picture box holding it.
+bool inView(const Win32Window &window, ControlIndex control)
+{
+    const auto controls = window.layout().controls;
+    for (ControlIndex at = control; at != self && at < controls.size();) {
+        if (!window.controlVisible(at))
+            return false;
+        at = controls[at].container.empty() ? self : window.indexOf(controls[at].container);
+    }
+    return true;
+}
+
+bool pressable(ControlKind kind) { return kind == ControlKind::CommandButton || kind == ControlKind::Image; }
+
+// The caption as a screen reader says it: as drawn, without its "&".
+std::wstring spoken(const Win32Window &window, ControlIndex control)
+{
+    return widen(tolvane::drawnCaption(narrow(window.caption(control))));
+}
+
+std::wstring textOf(HWND hwnd)
+{
+    const int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
+    return text;
+}
+
+// Where a control can be seen, in screen pixels: its rectangle within its
+// container's inner area and the window's client area.
+RECT screenRect(const Win32Window &window, ControlIndex control)
+{
+    const ControlLayout &layout = window.layout().controls[control];
+    if (HWND own = window.controlWindow(layout.name)) {
+        RECT rect;
+        GetWindowRect(own, &rect);
+        return rect;
+    }
+    RECT rect = window.controlRect(layout.name);
+    RECT visible;
+    GetClientRect(window.handle(), &visible);
+    if (HWND box = layout.container.empty() ? nullptr : window.controlWindow(layout.container)) {
+        RECT inner;
+        GetClientRect(box, &inner);
+        MapWindowPoints(box, window.handle(), reinterpret_cast<POINT *>(&inner), 2);
+        IntersectRect(&visible, &visible, &inner);
+    }
+    if (!IntersectRect(&visible, &visible, &rect))
+        visible = {rect.left, rect.top, rect.left, rect.top};
+    MapWindowPoints(window.handle(), nullptr, reinterpret_cast<POINT *>(&visible), 2);
+    return visible;
+}
+
+// The client area of a game window, or one of its picture boxes, for MSAA.
+// Interface ids by __uuidof: MinGW's oleacc import library gives
+// IID_IAccessible as an import thunk, not the id, to whatever links it.
+// It holds the window by its handle: once the window is gone, every call fails.
+class AccessibleControls final : public IAccessible, public IEnumVARIANT {
+public:
+    AccessibleControls(HWND hwnd, ControlIndex box) : m_hwnd(hwnd), m_box(box) {}
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **out) override
+    {
+        if (!out)
+            return E_POINTER;
+        *out = nullptr;
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible))
+            *out = static_cast<IAccessible *>(this);
+        else if (iid == __uuidof(IEnumVARIANT) && m_box == self)
+            *out = static_cast<IEnumVARIANT *>(this);
+        else
+            return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const ULONG left = --m_references;
+        if (left == 0)
+            delete this;
+        return left;
+    }
+
+    // IDispatch: clients call IAccessible's methods directly.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override
+    {
+        if (!count)
+            return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *, EXCEPINFO *,
+                                     UINT *) override
+    {
+        return E_NOTIMPL;
+    }
+
+    // IAccessible
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch **parent) override
+    {
+        if (!parent)
+            return E_POINTER;
+        *parent = nullptr;
+        if (!window())
+            return CO_E_OBJNOTCONNECTED;
+        // A picture box's parent is its window's client area; the client
+        // area's is the window itself, as Windows presents it.
+        if (m_box != self)
+            return oleacc().objectFromWindow(window()->handle(), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IDispatch),
+                                              reinterpret_cast<void **>(parent));
+        return oleacc().objectFromWindow(m_hwnd, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
+                                          reinterpret_cast<void **>(parent));
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long *count) override
+    {
+        if (!count)
+            return E_POINTER;
+        Win32Window *w = window();
+        if (!w)
+            return CO_E_OBJNOTCONNECTED;
+        *count = m_box == self ? static_cast<long>(accessibleOrder(*w).size()) : 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch **out) override
+    {
+        if (!out)
+            return E_POINTER;
+        *out = nullptr;
+        ControlIndex control;
+        if (HRESULT failed = resolve(child, control); FAILED(failed))
+            return failed;
+        // Every control is a simple element of the client area.
+        return control == self ? E_INVALIDARG : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override
+    {
+        return answer(child, name, [](const Win32Window &w, ControlIndex c, HWND hwnd, BSTR *out) {
+            if (c == self) {
+                *out = copy(textOf(hwnd));
+                return S_OK;
+            }
+            const ControlLayout &layout = w.layout().controls[c];
+            switch (layout.kind) {
+            case ControlKind::Label:
+            case ControlKind::CommandButton:
+                *out = copy(spoken(w, c));
+                break;
+            case ControlKind::Image:
+            case ControlKind::PictureBox:
+                *out = layout.picture == PictureId::None ? nullptr
+                                                          : copy(widen(pictureInfo(layout.picture).description));
+                break;
+            case ControlKind::TextBox:
+                *out = copy(answerBoxName);
+                break;
+            case ControlKind::Timer:
+                return E_INVALIDARG;
+            }
+            return S_OK;
+        });
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR *value) override
+    {
+        return answer(child, value, [](const Win32Window &w, ControlIndex c, HWND, BSTR *out) {
+            if (c == self || w.layout().controls[c].kind != ControlKind::TextBox)
+                return DISP_E_MEMBERNOTFOUND;
+            *out = copy(textOf(w.controlWindow(w.layout().controls[c].name)));
+            return S_OK;
+        });
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *description) override
+    {
+        return answer(child, description, [](const Win32Window &, ControlIndex, HWND, BSTR *) {
+            return DISP_E_MEMBERNOTFOUND;
+        });
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override
+    {
+        if (!role)
+            return E_POINTER;
+        clear(role);
+        ControlIndex control;
+        if (HRESULT failed = resolve(child, control); FAILED(failed))
+            return failed;
+        role->vt = VT_I4;
+        role->lVal = roleOf(control);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override
+    {
+        if (!state)
+            return E_POINTER;
+        clear(state);
+        ControlIndex control;
+        if (HRESULT failed = resolve(child, control); FAILED(failed))
+            return failed;
+        state->vt = VT_I4;
+        state->lVal = stateOf(*window(), control);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR *help) override
+    {
+        if (help)
+            *help = nullptr;
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR *file, VARIANT, long *topic) override
+    {
+        if (file)
+            *file = nullptr;
+        if (topic)
+            *topic = 0;
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR *shortcut) override
+    {
+        return answer(child, shortcut, [](const Win32Window &w, ControlIndex c, HWND, BSTR *out) {
+            if (c == self || w.layout().controls[c].kind != ControlKind::CommandButton)
+                return DISP_E_MEMBERNOTFOUND;
+            const char letter = acceleratorOf(narrow(w.caption(c)));
+            if (!letter)
+                return DISP_E_MEMBERNOTFOUND;
+            *out = copy(L"Alt+" + widen(std::string(1, letter)));
+            return S_OK;
+        });
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT *focus) override
+    {
+        if (!focus)
+            return E_POINTER;
+        clear(focus);
+        Win32Window *w = window();
+        if (!w)
+            return CO_E_OBJNOTCONNECTED;
+        const HWND focused = GetFocus();
+        if (focused == m_hwnd) {
+            focus->vt = VT_I4;
+            focus->lVal = CHILDID_SELF;
+        } else if (m_box == self) {
+            for (ControlIndex c : accessibleOrder(*w)) {
+                if (focused && w->controlWindow(w->layout().controls[c].name) == focused) {
+                    focus->vt = VT_I4;
+                    focus->lVal = childId(c);
+                }
+            }
+        }
+        return focus->vt == VT_EMPTY ? S_FALSE : S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT *selection) override
+    {
+        if (!selection)
+            return E_POINTER;
+        clear(selection);
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR *action) override
+    {
+        return answer(child, action, [](const Win32Window &w, ControlIndex c, HWND, BSTR *out) {
+            if (c == self || !pressable(w.layout().controls[c].kind))
+                return DISP_E_MEMBERNOTFOUND;
+            *out = copy(w.layout().controls[c].kind == ControlKind::CommandButton ? L"Appuyer" : L"Cliquer");
+            return S_OK;
+        });
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override
+    {
+        ControlIndex control;
+        if (HRESULT failed = resolve(child, control); FAILED(failed))
+            return failed;
+        const HWND target = control == self ? m_hwnd : window()->controlWindow(window()->layout().controls[control].name);
+        if (flags != SELFLAG_TAKEFOCUS || !target)
+            return DISP_E_MEMBERNOTFOUND;
+        SetFocus(target);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(long *left, long *top, long *width, long *height, VARIANT child) override
+    {
+        if (!left || !top || !width || !height)
+            return E_POINTER;
+        ControlIndex control;
+        if (HRESULT failed = resolve(child, control); FAILED(failed))
+            return failed;
+        RECT rect;
+        if (control == self) {
+            GetClientRect(m_hwnd, &rect);
+            MapWindowPoints(m_hwnd, nullptr, reinterpret_cast<POINT *>(&rect), 2);
+        } else {
+            rect = screenRect(*window(), control);
+        }
+        *left = rect.left;
+        *top = rect.top;
+        *width = rect.right - rect.left;
+        *height = rect.bottom - rect.top;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT *end) override
+    {
+        if (!end)
+            return E_POINTER;
+        clear(end);
+        ControlIndex from;
+        if (HRESULT failed = resolve(start, from); FAILED(failed))
+            return failed;
+        if (m_box != self)
+            return S_FALSE;
+        const std::vector<ControlIndex> order = accessibleOrder(*window());
+        const auto at = std::find(order.begin(), order.end(), from);
+        std::ptrdiff_t to = -1;
+        if (from == self && direction == NAVDIR_FIRSTCHILD && !order.empty())
+            to = 0;
+        else if (from == self && direction == NAVDIR_LASTCHILD && !order.empty())
+            to = static_cast<std::ptrdiff_t>(order.size()) - 1;
+        else if (from != self && at != order.end() && (direction == NAVDIR_NEXT || direction == NAVDIR_DOWN))
+            to = at + 1 == order.end() ? -1 : (at - order.begin()) + 1;
+        else if (from != self && at != order.end() && (direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP))
+            to = at == order.begin() ? -1 : (at - order.begin()) - 1;
+        if (to < 0)
+            return S_FALSE;
+        end->vt = VT_I4;
+        end->lVal = childId(order[static_cast<std::size_t>(to)]);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT *hit) override
+    {
+        if (!hit)
+            return E_POINTER;
+        clear(hit);
+        Win32Window *w = window();
+        if (!w)
+            return CO_E_OBJNOTCONNECTED;
+        RECT client;
+        GetClientRect(m_hwnd, &client);
+        MapWindowPoints(m_hwnd, nullptr, reinterpret_cast<POINT *>(&client), 2);
+        const POINT point{x, y};
+        if (!PtInRect(&client, point))
+            return S_FALSE;
+        hit->vt = VT_I4;
+        hit->lVal = CHILDID_SELF;
+        if (m_box != self)
+            return S_OK;
+        // Front to back, as the layout lists them.
+        for (ControlIndex c = 0; c < w->layout().controls.size(); ++c) {
+            if (w->layout().controls[c].kind == ControlKind::Timer || !inView(*w, c))
+                continue;
+            const RECT rect = screenRect(*w, c);
+            if (PtInRect(&rect, point)) {
+                hit->lVal = childId(c);
+                break;
+            }
+        }
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
+    {
+        ControlIndex control;
+        if (HRESULT failed = resolve(child, control); FAILED(failed))
+            return failed;
+        Win32Window &w = *window();
+        if (control == self || !pressable(w.layout().controls[control].kind))
+            return DISP_E_MEMBERNOTFOUND;
+        if (!inView(w, control) || !IsWindowVisible(w.handle()) || !IsWindowEnabled(w.handle()))
+            return E_FAIL;
+        // Posted: the click may open a modal box, and the caller waits for this answer.
+        PostMessageW(w.handle(), pressedByAssistiveTechnology, control, 0);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override
+    {
+        ControlIndex control;
+        if (HRESULT failed = resolve(child, control); FAILED(failed))
+            return failed;
+        if (control == self || window()->layout().controls[control].kind != ControlKind::TextBox)
+            return DISP_E_MEMBERNOTFOUND;
+        SetWindowTextW(window()->controlWindow(window()->layout().controls[control].name), value ? value : L"");
+        return S_OK;
+    }
+
+    // IEnumVARIANT: the children's ids, in reading order.
+    HRESULT STDMETHODCALLTYPE Next(ULONG wanted, VARIANT *out, ULONG *fetched) override
+    {
+        if (!out)
+            return E_POINTER;
+        Win32Window *w = window();
+        if (!w)
+            return CO_E_OBJNOTCONNECTED;
+        const std::vector<ControlIndex> order = accessibleOrder(*w);
+        ULONG given = 0;
+        for (; given < wanted && m_cursor < order.size(); ++given, ++m_cursor) {
+            clear(&out[given]);
+            out[given].vt = VT_I4;
+            out[given].lVal = childId(order[m_cursor]);
+        }
+        if (fetched)
+            *fetched = given;
+        return given == wanted ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override
+    {
+        Win32Window *w = window();
+        if (!w)
+            return CO_E_OBJNOTCONNECTED;
+        const std::size_t size = accessibleOrder(*w).size();
+        m_cursor = std::min(size, m_cursor + count);
+        return m_cursor < size || count == 0 ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Reset() override
+    {
+        m_cursor = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT **out) override
+    {
+        if (!out)
+            return E_POINTER;
+        auto *clone = new AccessibleControls(m_hwnd, m_box);
+        clone->m_cursor = m_cursor;
+        *out = clone;
+        return S_OK;
+    }
+
+private:
+    ~AccessibleControls() = default;
+
+    Win32Window *window() const { return Win32Window::owning(m_hwnd); }
+
+    // The control a VARIANT names: self (the client area, or the picture
+    // box this object stands for), or a control of the window.
+    HRESULT resolve(const VARIANT &child, ControlIndex &control) const
+    {
+        Win32Window *w = window();
+        if (!w)
+            return CO_E_OBJNOTCONNECTED;
+        if (child.vt != VT_I4)
+            return E_INVALIDARG;
+        if (child.lVal == CHILDID_SELF) {
+            control = m_box;
+            return S_OK;
+        }
+        const auto controls = w->layout().controls;
+        if (m_box != self || child.lVal < 1 || static_cast<std::size_t>(child.lVal) > controls.size() ||
+            controls[static_cast<std::size_t>(child.lVal - 1)].kind == ControlKind::Timer)
+            return E_INVALIDARG;
+        control = static_cast<ControlIndex>(child.lVal - 1);
+        return S_OK;
+    }
+
+    template <typename Read> HRESULT answer(const VARIANT &child, BSTR *out, Read read) const
+    {
+        if (!out)
+            return E_POINTER;
+        *out = nullptr;
+        ControlIndex control;
+        if (HRESULT failed = resolve(child, control); FAILED(failed))
+            return failed;
+        return read(*window(), control, m_hwnd, out);
+    }
+
+    long roleOf(ControlIndex control) const
+    {
+        if (control == self)
+            return ROLE_SYSTEM_CLIENT;
+        switch (window()->layout().controls[control].kind) {
+        case ControlKind::Label:
+            return ROLE_SYSTEM_STATICTEXT;
+        case ControlKind::TextBox:
+            return ROLE_SYSTEM_TEXT;
+        case ControlKind::CommandButton:
+            return ROLE_SYSTEM_PUSHBUTTON;
+        case ControlKind::PictureBox:
+        case ControlKind::Image:
+            return ROLE_SYSTEM_GRAPHIC;
+        case ControlKind::Timer:
+            break;
+        }
+        return ROLE_SYSTEM_CLIENT;
+    }
+
+    long stateOf(const Win32Window &w, ControlIndex control) const
+    {
+        const HWND own = control == self ? m_hwnd : w.controlWindow(w.layout().controls[control].name);
+        long state = 0;
+        if (control == self ? !IsWindowVisible(m_hwnd) : !inView(w, control))
+            state |= STATE_SYSTEM_INVISIBLE;
+        if (control != self && w.layout().controls[control].kind == ControlKind::Label)
+            state |= STATE_SYSTEM_READONLY;
+        if (own && (control == self || isChildWindow(w.layout().controls[control].kind))) {
+            state |= STATE_SYSTEM_FOCUSABLE;
+            if (GetFocus() == own)
+                state |= STATE_SYSTEM_FOCUSED;
+            if (!IsWindowEnabled(own) || !IsWindowEnabled(w.handle()))
+                state |= STATE_SYSTEM_UNAVAILABLE;
+        }
+        return state;
+    }
+
+    std::atomic<ULONG> m_references{1};
+    HWND m_hwnd;
+    ControlIndex m_box;
+    std::size_t m_cursor = 0;
+};
+
+} // namespace
+
+std::vector<ControlIndex> accessibleOrder(const Win32Window &window)
+{
+    const auto controls = window.layout().controls;
+    std::vector<ControlIndex> order;
+    for (ControlIndex c = 0; c < controls.size(); ++c) {
+        if (controls[c].kind != ControlKind::Timer && inView(window, c))
+            order.push_back(c);
+    }
+    // Those with a TabIndex by it; the rest (images) after them, as laid out.
+    std::stable_sort(order.begin(), order.end(), [&](ControlIndex a, ControlIndex b) {
+        const int ka = controls[a].tabIndex < 0 ? INT_MAX : controls[a].tabIndex;
+        const int kb = controls[b].tabIndex < 0 ? INT_MAX : controls[b].tabIndex;
+        return ka < kb;
+    });
+    return order;
+}
+
+LRESULT answerAccessibilityQuery(ControlIndex box, HWND hwnd, WPARAM wParam, LPARAM lParam)
+{
+    if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT) || !oleacc().lresultFromObject)
+        return DefWindowProcW(hwnd, WM_GETOBJECT, wParam, lParam);
+    auto *controls = new AccessibleControls(hwnd, box);
+    const LRESULT answer =
+        oleacc().lresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible *>(controls));
+    controls->Release();
+    return answer;
+}
+
+void announce(HWND window, DWORD event, ControlIndex control)
+{
+    NotifyWinEvent(event, window, OBJID_CLIENT, childId(control));
+}
+
+} // namespace tolvane::win32

@@ -1,0 +1,42 @@
+#pragma once
+
+// What a screen reader reads of a game window. Labels and images have no
+// window of their own, so Windows cannot see them: each game window answers
+// WM_GETOBJECT itself with an MSAA IAccessible for its client area, whose
+// children are the window's controls (UI Automation clients reach it too,
+// through Windows' own bridge). A picture box answers for itself, since the
+// focus can rest on it.
+//
+//   child id     a control's place in the layout + 1 (stable while the window lives)
+//   children     every control in view: by TabIndex, then the rest in layout order
+//   label        static text, named by its caption as drawn
+//   image        graphic, named by its picture's description; pressing it clicks it
+//   picture box  graphic, named by its picture's description
+//   text box     editable text, named "Réponse", its value the typed text
+//   button       push button, named by its caption; pressing it clicks it
+
+#include "platform/win32/win32.h"
+#include "runtime/window.h"
+
+#include <vector>
+
+namespace tolvane::win32 {
+
+class Win32Window;
+
+// The answer to WM_GETOBJECT sent to a game window's client area (box: none)
+// or to one of its picture boxes (box: its index), hwnd the one asked.
+LRESULT answerAccessibilityQuery(runtime::ControlIndex box, HWND hwnd, WPARAM wParam, LPARAM lParam);
+
+// Tells assistive technology that a control of a window changed: its caption
+// (EVENT_OBJECT_NAMECHANGE) or whether it is in view (EVENT_OBJECT_SHOW, _HIDE).
+void announce(HWND window, DWORD event, runtime::ControlIndex control);
+
+// Posted to a game window, wParam a control's index: a click asked for by
+// assistive technology, run once the caller has its answer.
+inline constexpr UINT pressedByAssistiveTechnology = WM_APP + 0x41;
+
+// The controls a screen reader is shown, in the order it reads them.
+std::vector<runtime::ControlIndex> accessibleOrder(const Win32Window &window);
+
+} // namespace tolvane::win32
