@@ -16,6 +16,10 @@
 #include <string>
 #include <vector>
 
+namespace tolvane::conformance {
+class WebPlayer;
+}
+
 namespace tolvane::web {
 
 class WebWindow;
@@ -38,21 +42,25 @@ public:
     std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
                                                     runtime::PixelRect part) const override;
 
-    // One round of the message loop: delivers the next input or the next
-    // timer that is due, else sleeps until one is, `longestSleepMs` at most
-    // (the players of the tests wait in it as the input box does; while one
-    // of their actions is under way, without `timers`).
-    void pumpOnce(double longestSleepMs = 1000, bool timers = true);
-    // Runs at the start of every round of the message loop, for the players of
-    // the tests: what a player does inside the modal boxes' own loops.
-    void setLoopHook(std::function<void()> hook) { m_loopHook = std::move(hook); }
-
     // For the windows: their timers, counting from when they are added.
     void addTimer(int window, runtime::ControlIndex control, int interval);
     void setTimerEnabled(int window, runtime::ControlIndex control, bool enabled);
     void forget(int window);
 
 private:
+    // The conformance suite's player pumps the loop itself and acts inside
+    // the boxes' own loops; nothing else reaches these.
+    friend class conformance::WebPlayer;
+
+    // One round of the message loop: delivers the next input or the next
+    // timer that is due, else sleeps until one is, `longestSleepMs` at most
+    // (the players of the tests wait in it as the input box does; while one
+    // of their actions is under way, without `timers`).
+    void pumpOnce(double longestSleepMs = 1000, bool timers = true);
+    // Runs at the start of every round of the message loop, for the player of
+    // the tests: what a player does inside the modal boxes' own loops.
+    void setLoopHook(std::function<void()> hook) { m_loopHook = std::move(hook); }
+
     struct Timer {
         int window;
         runtime::ControlIndex control;
