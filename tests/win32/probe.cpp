@@ -1,5 +1,7 @@
 #include "probe.h"
 
+#include "platform/win32/text.h"
+
 namespace tolvane::win32::testing {
 
 void Probe::dispatch(Win32Runtime &runtime, MSG &message) { runtime.dispatch(message); }
@@ -14,6 +16,11 @@ runtime::ControlIndex Probe::indexOf(const Win32Window &window, std::string_view
 HWND Probe::controlWindow(const Win32Window &window, std::string_view name) { return window.controlWindow(name); }
 
 RECT Probe::controlRect(const Win32Window &window, std::string_view name) { return window.controlRect(name); }
+
+std::string Probe::caption(const Win32Window &window, runtime::ControlIndex control)
+{
+    return narrow(window.m_controls.at(control).caption);
+}
 
 std::string Probe::focusedControl(const Win32Window &window)
 {

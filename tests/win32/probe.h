@@ -24,6 +24,8 @@ struct Probe {
     static HWND controlWindow(const Win32Window &window, std::string_view name);
     // Where a control lies, in the top-level window's client coordinates.
     static RECT controlRect(const Win32Window &window, std::string_view name);
+    // The caption a label or a button holds, "&" marks and line breaks kept.
+    static std::string caption(const Win32Window &window, runtime::ControlIndex control);
     // The layout name of the control with the focus, empty if none of the window's has it.
     static std::string focusedControl(const Win32Window &window);
     // The WM_COMMAND id of a menu command, as the menu bar holds it: "&Quitter"

@@ -7,7 +7,8 @@
 #   run_under_wine.sh program.exe=player.sh    (player.sh plays it meanwhile)
 #
 # Exits with the first failing program's status, 0 when all pass, 77 (skip)
-# when Wine, Xvfb or openbox is not installed.
+# when Wine, Xvfb or openbox is not installed. A program still running after
+# TOLVANE_WINE_TIMEOUT seconds (300) has hung and fails.
 set -uo pipefail
 
 for tool in wine wineboot wineserver Xvfb openbox; do
@@ -59,6 +60,7 @@ wineboot -i >"$work/wineboot.log" 2>&1
 wineserver -w
 echo "wine prefix ready in $(($(date +%s) - start)) s on display $DISPLAY"
 
+limit=${TOLVANE_WINE_TIMEOUT:-300}
 status=0
 for entry in "$@"; do
     program=${entry%%=*}
@@ -67,7 +69,7 @@ for entry in "$@"; do
     echo "--- $(basename "$program")${player:+ played by $(basename "$player")}"
     if [ -n "$player" ]; then
         # A program that hangs (a modal loop nobody closes) fails instead.
-        timeout 300 wine "$program" &
+        timeout "$limit" wine "$program" &
         program_pid=$!
         bash "$player"
         player_rc=$?
@@ -79,7 +81,7 @@ for entry in "$@"; do
         [ "$player_rc" -ne 0 ] && rc=$player_rc
     else
         # In the background, so that a signal to this script is heard at once.
-        timeout 300 wine "$program" &
+        timeout "$limit" wine "$program" &
         wait $!
         rc=$?
     fi

@@ -1,6 +1,9 @@
 // The whole game on the Win32 runtime, played as a player would: real windows,
 // the real message loop on the main thread, and a player on a second thread
-// who looks at the screen and uses the keyboard and the mouse (SendInput).
+// who looks at the screen and uses the keyboard and the mouse (SendInput):
+// every window where it belongs on a real desktop, the name prompt's place
+// and moment, the About box where it was designed. The runtime's rules are
+// the conformance suite's (tests/conformance), the game's the core tests'.
 // What the game does to its windows is read through a thin layer between the
 // game and the runtime, which records every call.
 
@@ -318,7 +321,7 @@ std::string screenName(ScreenId id) { return std::string(tolvane::nameOf(id)); }
 void answerByKeyboard(const QuizStep &step, const std::string &answer)
 {
     const std::string screen = screenName(step.questionScreen);
-    HWND hwnd = inFront(screen);
+    inFront(screen);
     checkPlaced(screen);
     HWND box = childOf(screen, std::string(step.answerBox));
     int tabs = 0;
@@ -328,73 +331,9 @@ void answerByKeyboard(const QuizStep &step, const std::string &answer)
     }
     expect(focus() == box, screen + ": Tab never reached the answer box");
     type(answer);
-    keys({{VK_RETURN}}); // submits nothing
-    expect(IsWindowVisible(hwnd), screen + ": Enter in the answer box moved on");
     const std::string caption(step.answerCaption);
     const char letter = static_cast<char>(std::toupper(caption[caption.find('&') + 1]));
     keys({{VK_MENU, static_cast<WORD>(letter)}});
-}
-
-// The focus's way round a window under Tab: the names of the controls it
-// reaches, starting from where it is.
-std::vector<std::string> tabCycle(const std::string &screen, int presses)
-{
-    std::vector<std::string> names;
-    auto nameOfFocus = [&] {
-        const HWND f = focus();
-        const auto children = read<std::map<std::string, HWND>>([&] { return seen.children[screen]; });
-        for (const auto &[name, hwnd] : children)
-            if (hwnd && hwnd == f)
-                return name;
-        return std::string("?");
-    };
-    names.push_back(nameOfFocus());
-    for (int i = 0; i < presses; ++i) {
-        keys({{VK_TAB}});
-        names.push_back(nameOfFocus());
-    }
-    return names;
-}
-
-// What Tab should visit: the controls that take the focus, by TabIndex.
-std::vector<std::string> layoutTabOrder(ScreenId id)
-{
-    std::vector<const ControlLayout *> order;
-    for (const ControlLayout &c : layoutOf(id).controls)
-        if (c.visible && (c.kind == ControlKind::CommandButton || c.kind == ControlKind::TextBox ||
-                          c.kind == ControlKind::PictureBox))
-            order.push_back(&c);
-    std::stable_sort(order.begin(), order.end(), [](auto a, auto b) { return a->tabIndex < b->tabIndex; });
-    std::vector<std::string> names;
-    for (const ControlLayout *c : order)
-        names.push_back(std::string(c->name));
-    return names;
-}
-
-std::string joined(const std::vector<std::string> &names)
-{
-    std::string all;
-    for (const auto &n : names)
-        all += n + " ";
-    return all;
-}
-
-// From the start to question `number`'s screen, every answer right, by keyboard.
-void playToQuestion(int number)
-{
-    inFront("TOLVANE1");
-    prompt();
-    keys({{VK_RETURN}});
-    for (const QuizStep &step : quizScript) {
-        if (step.number == number) {
-            inFront(screenName(step.questionScreen));
-            return;
-        }
-        answerByKeyboard(step, std::string(step.acceptedAnswer));
-        inFront(screenName(step.match.screen));
-        keys({{VK_RETURN}});
-    }
-    inFront("tolvane17");
 }
 
 // The closing screen: where the portrait is, in client coordinates.
@@ -454,11 +393,6 @@ int wmain()
         keys({{VK_RETURN}});
         inFront("TOLVANE2");
         expect(captionOf("TOLVANE2", "nom") == "Zoé!", "greeting: " + captionOf("TOLVANE2", "nom"));
-        const std::vector<std::string> order = layoutTabOrder(ScreenId::TOLVANE2);
-        const std::vector<std::string> cycle = tabCycle("TOLVANE2", static_cast<int>(order.size()));
-        std::vector<std::string> expected = order;
-        expected.push_back(order.front());
-        expect(cycle == expected, "TOLVANE2: Tab visits " + joined(cycle) + "instead of " + joined(expected));
         for (const QuizStep &step : quizScript) {
             // The question is read once its screen is in front: the verdict's
             // Enter may still be on its way to the game.
@@ -550,69 +484,6 @@ int wmain()
         expect(!shownLabel("tolvane17", "Label2"), "the second taunt came after the click");
         keys({{VK_MENU, 'J'}, {'Q'}});
     });
-
-    scenario("Quitter from the title's menu ends the game at once", 0, [] {
-        inFront("TOLVANE1");
-        keys({{VK_MENU, 'J'}, {'Q'}});
-    });
-
-    scenario("Quitter from TOLVANE2's menu with the About box open", 0, [] {
-        inFront("TOLVANE1");
-        prompt();
-        keys({{VK_RETURN}});
-        HWND first = inFront("TOLVANE2");
-        keys({{VK_MENU, 'A'}});
-        inFront("frmapropos");
-        SetForegroundWindow(first);
-        waitFor([&] { return GetForegroundWindow() == first; });
-        keys({{VK_MENU, 'J'}, {'Q'}});
-    });
-
-    scenario("the portrait clicked between the two taunts", 0, [] {
-        playToQuestion(6);
-        HWND closing = windowOf("tolvane17");
-        expect(waitFor([] { return shownLabel("tolvane17", "Label1"); }, 3000ms), "CONNARD ! never came");
-        clickAt(closing, portraitCentre().x, portraitCentre().y);
-        expect(waitFor([] { return shownLabel("tolvane17", "Label3"); }, 1000ms), "no last taunt after the click");
-        std::this_thread::sleep_for(1800ms);
-        expect(shownLabel("tolvane17", "Label1") && !shownLabel("tolvane17", "Label2"),
-               "after the click, CONNARD ! stays and the second taunt never comes");
-        keys({{VK_MENU, 'J'}, {'Q'}});
-    });
-
-    scenario("the portrait clicked after the second taunt", 0, [] {
-        playToQuestion(6);
-        HWND closing = windowOf("tolvane17");
-        expect(waitFor([] { return shownLabel("tolvane17", "Label2"); }, 5000ms), "the second taunt never came");
-        clickAt(closing, portraitCentre().x, portraitCentre().y);
-        expect(waitFor([] { return shownLabel("tolvane17", "Label3") && !shownLabel("tolvane17", "Label2"); }, 1000ms),
-               "the last taunt does not replace the second");
-        expect(!shownLabel("tolvane17", "Label1") && shownLabel("tolvane17", "Image3"), "CONNARD ! back, or no splat");
-        keys({{VK_MENU, 'J'}, {'Q'}});
-    });
-
-    scenario("Alt+F4 closes the About box, then the last window, which ends the game", 0, [] {
-        inFront("TOLVANE1");
-        prompt();
-        keys({{VK_RETURN}});
-        HWND first = inFront("TOLVANE2");
-        keys({{VK_MENU, 'A'}});
-        inFront("frmapropos");
-        keys({{VK_MENU, VK_F4}});
-        expect(waitFor([] { return windowOf("frmapropos") == nullptr; }), "the About box stayed after Alt+F4");
-        expect(IsWindowVisible(first), "TOLVANE2 went with the About box");
-        SetForegroundWindow(first);
-        waitFor([&] { return GetForegroundWindow() == first; });
-        keys({{VK_MENU, VK_F4}});
-    });
-
-    for (int number = 2; number <= 5; ++number) {
-        const std::string name = "Quitter from " + screenName(quizScript[number - 1].questionScreen) + "'s menu";
-        scenario(name.c_str(), 0, [number] {
-            playToQuestion(number);
-            keys({{VK_MENU, 'J'}, {'Q'}});
-        });
-    }
 
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;

@@ -24,12 +24,22 @@ if(TOLVANE_MINGW_CXX)
                 ${CMAKE_BINARY_DIR}/windows/tests/win32/test_win32_desktop.exe
                 ${CMAKE_BINARY_DIR}/windows/tests/win32/test_win32_screen_reader.exe
                 ${CMAKE_BINARY_DIR}/windows/tolvane.exe=${CMAKE_CURRENT_LIST_DIR}/play_by_keyboard.sh)
+    # The runtimes' rules on the Win32 runtime, and a random player, in a Wine
+    # prefix and display of their own so that it runs beside win32_under_wine.
+    # Its random player plays in real time: mostly waiting, little CPU.
+    add_test(NAME conformance_win32
+        COMMAND ${CMAKE_CURRENT_LIST_DIR}/run_under_wine.sh
+                ${CMAKE_BINARY_DIR}/windows/tests/conformance/conformance_win32.exe)
+    set_tests_properties(conformance_win32 PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600
+        ENVIRONMENT TOLVANE_WINE_TIMEOUT=540)
     # The program file a Windows player copies: GUI, its imports, its icon and version block.
     add_test(NAME windows_program_file
         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/check_windows_program.sh ${CMAKE_BINARY_DIR}/windows/tolvane.exe)
     set_tests_properties(windows_program_file PROPERTIES TIMEOUT 60 SKIP_RETURN_CODE 77)
 else()
     add_test(NAME win32_under_wine COMMAND sh -c "echo 'SKIP: x86_64-w64-mingw32-g++-posix not found'; exit 77")
+    add_test(NAME conformance_win32 COMMAND sh -c "echo 'SKIP: x86_64-w64-mingw32-g++-posix not found'; exit 77")
+    set_tests_properties(conformance_win32 PROPERTIES SKIP_RETURN_CODE 77)
 endif()
 # About two minutes, beside the other tests: its timing bounds leave room for a busy
 # machine's late timer ticks.
