@@ -82,10 +82,15 @@ deb: build
 		|| { echo "make deb: cpack wrote no package" >&2; exit 1; }
 
 # Start-up, moves, timers, memory and decoding, each beside its baseline; then
-# the web build's size and start-up in headless Chromium.
+# the web build's size and start-up in headless Chromium; then the Windows
+# program's start-up under Wine beside a bare Win32 window, where the cross
+# compiler and Wine are there.
 bench: build web
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/tolvane-bench
 	/usr/bin/python3 bench/web_startup.py $(WEB_BUILD)/index.html
+	@if [ -f $(BUILD)/windows/bench/win32/tolvane-startup-timer.exe ]; then \
+		tests/win32/run_under_wine.sh $(BUILD)/windows/bench/win32/tolvane-startup-timer.exe; \
+	fi
 
 # Draws the game's pictures again into src/resources/pictures.
 pictures: deps
