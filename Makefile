@@ -3,11 +3,15 @@ BUILD ?= build
 WINDOWS_BUILD ?= build-windows
 SANITIZE_BUILD ?= build-sanitize
 CORE_BUILD ?= build-core
+WEB_BUILD ?= build-web
+WEB_PORT ?= 8000
+# Debian's Emscripten runs on the machine's node, which finds its modules there.
+EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 JOBS ?= $(shell nproc)
 # Any report of the sanitizers fails the test that caused it.
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp
 
-.PHONY: all deps build build-sanitize build-core windows play test test-plain test-core test-sanitize deb bench pictures icons shots clean
+.PHONY: all deps build build-sanitize build-core windows web play-web play test test-plain test-core test-sanitize deb bench pictures icons shots clean
 
 all: build
 
@@ -27,6 +31,20 @@ $(WINDOWS_BUILD)/CMakeCache.txt:
 
 windows: deps $(WINDOWS_BUILD)/CMakeCache.txt
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+# The game in a web browser, cross-built with Emscripten: $(WEB_BUILD)/index.html,
+# one file that plays from disk or from any web server.
+$(WEB_BUILD)/CMakeCache.txt:
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
+
+web: deps $(WEB_BUILD)/CMakeCache.txt
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+	@echo "$(WEB_BUILD)/index.html"
+
+# Serves the page on this computer alone and says where to open it.
+play-web: web
+	@echo "Open http://127.0.0.1:$(WEB_PORT)/ in a web browser (Ctrl+C here to stop)."
+	cd $(WEB_BUILD) && python3 -m http.server --bind 127.0.0.1 $(WEB_PORT)
 
 play: build
 	$(BUILD)/src/tolvane
@@ -63,9 +81,16 @@ deb: build
 	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD)/cpack-deb.log | grep . \
 		|| { echo "make deb: cpack wrote no package" >&2; exit 1; }
 
-# Start-up, moves, timers, memory and decoding, each beside its baseline.
-bench: build
+# Start-up, moves, timers, memory and decoding, each beside its baseline; then
+# the web build's size and start-up in headless Chromium; then the Windows
+# program's start-up under Wine beside a bare Win32 window, where the cross
+# compiler and Wine are there.
+bench: build web
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/tolvane-bench
+	/usr/bin/python3 bench/web_startup.py $(WEB_BUILD)/index.html
+	@if [ -f $(BUILD)/windows/bench/win32/tolvane-startup-timer.exe ]; then \
+		tests/win32/run_under_wine.sh $(BUILD)/windows/bench/win32/tolvane-startup-timer.exe; \
+	fi
 
 # Draws the game's pictures again into src/resources/pictures.
 pictures: deps
@@ -84,4 +109,4 @@ shots: build
 	tools/take-screenshots
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(CORE_BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(CORE_BUILD) $(WINDOWS_BUILD) $(WEB_BUILD)

@@ -6,14 +6,14 @@
 # manifest (type 24, id 1; what it declares is checked in the program file by
 # tests/win32/check_windows_program.sh).
 #
-#   check_windows_resources.sh [path/to/tolvane.rc]
+#   check_windows_resources.sh path/to/tolvane.rc   (made by the build from tolvane.rc.in)
 #
 # Exits 0 when everything holds, 1 listing every fault otherwise, 77 when the
 # resource compiler is not installed.
 set -uo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-rc_file=${1:-$here/../src/resources/app/tolvane.rc}
+rc_file=${1:-$here/../build/identity/tolvane.rc}
 windres=${WINDRES:-x86_64-w64-mingw32-windres}
 # windres runs the script through a C preprocessor; the cross compiler that it
 # would call by default is not needed for a script without headers.

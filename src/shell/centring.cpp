@@ -10,6 +10,7 @@
 
 namespace tolvane {
 
+#if defined(FE_INVALID) && defined(FE_DIVBYZERO) && defined(FE_OVERFLOW)
 float centredOrigin(float displayExtent, float windowExtent)
 {
     std::feclearexcept(FE_ALL_EXCEPT);
@@ -23,6 +24,17 @@ float centredOrigin(float displayExtent, float windowExtent)
         throw runtime::RuntimeError::floatingPoint();
     return static_cast<float>(origin);
 }
+#else
+// WebAssembly keeps no floating-point status flags. Halving two finite floats
+// and subtracting in double precision can neither overflow nor divide by
+// zero, so the one fault left is an operand that is not a finite number.
+float centredOrigin(float displayExtent, float windowExtent)
+{
+    if (!std::isfinite(displayExtent) || !std::isfinite(windowExtent))
+        throw runtime::RuntimeError::floatingPoint();
+    return static_cast<float>(double(displayExtent) / 2.0 - double(windowExtent) / 2.0);
+}
+#endif
 
 void centre(Placeable &window, float displayWidth, float displayHeight)
 {

@@ -22,11 +22,13 @@
 namespace {
 
 const QString kAppDir = QStringLiteral(TOLVANE_APP_DIR);
-const QString kAppId = QStringLiteral("fr.korvath.tolvane");
+// The desktop entry, the metainfo and the resource script as the build makes them.
+const QString kIdentityDir = QStringLiteral(TOLVANE_IDENTITY_DIR);
+const QString kAppId = QStringLiteral(TOLVANE_APP_ID);
 
-QByteArray readFile(const QString &name)
+QByteArray readFile(const QString &name, const QString &dir = kAppDir)
 {
-    QFile file(kAppDir + QLatin1Char('/') + name);
+    QFile file(dir + QLatin1Char('/') + name);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
@@ -394,7 +396,7 @@ void TestAppResources::desktopEntryValidates()
 {
     bool found = false;
     const QString fault = validate(QStringLiteral("desktop-file-validate"),
-                                   {kAppDir + QLatin1Char('/') + kAppId + QStringLiteral(".desktop")}, &found);
+                                   {kIdentityDir + QLatin1Char('/') + kAppId + QStringLiteral(".desktop")}, &found);
     if (!found)
         QSKIP("desktop-file-validate is not installed (Debian package desktop-file-utils)");
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
@@ -405,7 +407,7 @@ void TestAppResources::metainfoValidates()
     bool found = false;
     const QString fault = validate(QStringLiteral("appstreamcli"),
                                    {QStringLiteral("validate"), QStringLiteral("--no-net"),
-                                    kAppDir + QLatin1Char('/') + kAppId + QStringLiteral(".metainfo.xml")},
+                                    kIdentityDir + QLatin1Char('/') + kAppId + QStringLiteral(".metainfo.xml")},
                                    &found);
     if (!found)
         QSKIP("appstreamcli is not installed (Debian package appstream)");
@@ -416,7 +418,7 @@ void TestAppResources::identityAgrees()
 {
     // The desktop entry, the metainfo and the Windows version block describe
     // one program: same id, same launcher, same icon name, same version.
-    const QByteArray desktopText = readFile(kAppId + QStringLiteral(".desktop"));
+    const QByteArray desktopText = readFile(kAppId + QStringLiteral(".desktop"), kIdentityDir);
     QVERIFY2(!desktopText.isEmpty(), "no desktop entry");
     const QMap<QString, QString> entry = desktopEntry(desktopText);
     QCOMPARE(entry.value(QStringLiteral("Type")), QStringLiteral("Application"));
@@ -427,7 +429,7 @@ void TestAppResources::identityAgrees()
     QVERIFY(!entry.value(QStringLiteral("Name[fr]")).isEmpty());
     QVERIFY(!entry.value(QStringLiteral("Comment[fr]")).isEmpty() || !entry.value(QStringLiteral("Comment")).isEmpty());
 
-    const QByteArray metainfo = readFile(kAppId + QStringLiteral(".metainfo.xml"));
+    const QByteArray metainfo = readFile(kAppId + QStringLiteral(".metainfo.xml"), kIdentityDir);
     QVERIFY2(!metainfo.isEmpty(), "no metainfo");
     QString id, launchable, name;
     QStringList releases;
@@ -451,7 +453,7 @@ void TestAppResources::identityAgrees()
     QCOMPARE(name, entry.value(QStringLiteral("Name")));
 
     // The newest release is the version the Windows block gives.
-    const QString rc = QString::fromUtf8(readFile(QStringLiteral("tolvane.rc")));
+    const QString rc = QString::fromUtf8(readFile(QStringLiteral("tolvane.rc"), kIdentityDir));
     const QRegularExpressionMatch version =
         QRegularExpression(QStringLiteral("VALUE\\s+\"ProductVersion\",\\s*\"([^\"]*)\"")).match(rc);
     QVERIFY2(version.hasMatch(), "no ProductVersion in tolvane.rc");

@@ -2,6 +2,7 @@
 // texts in French whatever the desktop's language, everything exposed to
 // assistive technology, and a whole game played with the keyboard alone.
 
+#include "app_identity.h"
 #include "platform/qt/command_button.h"
 #include "platform/qt/error_box.h"
 #include "platform/qt/form.h"
@@ -73,7 +74,7 @@ void TestDesktopProgram::everyWindowShowsTheProgramIcon()
         QCOMPARE(form.windowIcon().availableSizes(), icon.availableSizes());
         QCOMPARE(form.windowIcon().pixmap(32).toImage(), icon.pixmap(32).toImage());
     }
-    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("fr.korvath.tolvane"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QString::fromLatin1(appId));
 }
 
 void TestDesktopProgram::qtTextsAreFrench()

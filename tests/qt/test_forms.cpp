@@ -74,12 +74,6 @@ private slots:
     void windowsMatchTheirLayouts_data();
     void windowsMatchTheirLayouts();
     void facesAreInstalled();
-    void focusOnShowAndTabOrder_data();
-    void focusOnShowAndTabOrder();
-    void accelerators();
-    void enterInAnAnswerBoxSubmitsNothing();
-    void enterAndSpacePressAFocusedButton();
-    void titleMenuOpensWithAltJ();
     void labelsWrapClipAndBreakOnCarriageReturn();
 };
 
@@ -186,105 +180,6 @@ void TestForms::facesAreInstalled()
             QCOMPARE(font.pointSizeF(), points);
         }
     }
-}
-
-void TestForms::focusOnShowAndTabOrder_data()
-{
-    QTest::addColumn<ScreenId>("id");
-    QTest::addColumn<QStringList>("order");
-    QTest::newRow("TOLVANE2") << ScreenId::TOLVANE2
-                              << QStringList{"Picture1", "Picture2", "marzelletxt", "reponse", "Picture1"};
-    QTest::newRow("tolvane5") << ScreenId::tolvane5
-                              << QStringList{"Picture1", "Picture2", "LUNDI", "REPONDRE2", "Picture1"};
-    QTest::newRow("tolvane8") << ScreenId::tolvane8
-                              << QStringList{"Picture1", "Picture2", "Marzelleva", "repondre", "Picture1"};
-    QTest::newRow("verdict") << ScreenId::tolvane7 << QStringList{"SUITE", "SUITE"};
-    // Only Picture1 and Picture2 are on view and focusable on the title screen.
-    QTest::newRow("TOLVANE1") << ScreenId::TOLVANE1 << QStringList{"Picture1", "Picture2", "Picture1"};
-}
-
-void TestForms::focusOnShowAndTabOrder()
-{
-    QFETCH(ScreenId, id);
-    QFETCH(QStringList, order);
-    ShownForm shown(id);
-    QCOMPARE(QApplication::focusWidget()->objectName(), order[0]);
-    for (int i = 1; i < order.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
-    }
-    for (int i = order.size() - 2; i >= 0; --i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
-    }
-}
-
-void TestForms::accelerators()
-{
-    {
-        ShownForm first(ScreenId::TOLVANE2);
-        // An accelerator presses its button the way a click does, after the
-        // button has been seen going down.
-        QTest::keyClick(&first.form, Qt::Key_R, Qt::AltModifier);
-        QTRY_COMPARE(first.events, QStringList{"reponse_Click"});
-        QTest::keyClick(&first.form, Qt::Key_A, Qt::AltModifier);
-        QTRY_COMPARE(first.events, QStringList({"reponse_Click", "aproposde_Click"}));
-    }
-    {
-        ShownForm question(ScreenId::TOLVANE14);
-        QTest::keyClick(question.get<QWidget>("VRAI"), Qt::Key_R, Qt::AltModifier);
-        QTRY_COMPARE(question.events, QStringList{"REPONDRE_Click"});
-    }
-    {
-        ShownForm verdict(ScreenId::tolvane4);
-        QTest::keyClick(&verdict.form, Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE(verdict.events, QStringList{"suite4_Click"});
-        // No menu bar here: Alt+J and Alt+A do nothing.
-        QTest::keyClick(&verdict.form, Qt::Key_J, Qt::AltModifier);
-        QTest::keyClick(&verdict.form, Qt::Key_A, Qt::AltModifier);
-        QTest::qWait(150);
-        QCOMPARE(verdict.events, QStringList{"suite4_Click"});
-    }
-    {
-        ShownForm last(ScreenId::tolvane16);
-        QTest::keyClick(&last.form, Qt::Key_F, Qt::AltModifier);
-        QTRY_COMPARE(last.events, QStringList{"fin_Click"});
-    }
-}
-
-void TestForms::enterInAnAnswerBoxSubmitsNothing()
-{
-    ShownForm shown(ScreenId::tolvane5);
-    auto *box = shown.get<TextBox>("LUNDI");
-    QTest::mouseClick(box, Qt::LeftButton);
-    QTest::keyClicks(box, "LUNDI");
-    QTest::keyClick(box, Qt::Key_Return);
-    QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
-    QTest::qWait(20);
-    QVERIFY(shown.events.isEmpty());
-    QCOMPARE(box->text(), QStringLiteral("LUNDI"));
-}
-
-void TestForms::enterAndSpacePressAFocusedButton()
-{
-    ShownForm shown(ScreenId::TOLVANE15);
-    QCOMPARE(QApplication::focusWidget(), shown.get<QWidget>("fin"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(shown.events, QStringList({"fin_Click", "fin_Click", "fin_Click"}));
-}
-
-void TestForms::titleMenuOpensWithAltJ()
-{
-    ShownForm shown(ScreenId::TOLVANE1);
-    QTest::keyClick(&shown.form, Qt::Key_J, Qt::AltModifier);
-    auto *menu = shown.form.findChild<QMenu *>(QStringLiteral("JEU"));
-    QTRY_VERIFY(menu->isVisible());
-    QTest::qWait(150);
-    QVERIFY(shown.events.isEmpty()); // the hidden "&Jouer" took nothing
-    QTest::keyClick(menu, Qt::Key_Q);
-    QCOMPARE(shown.events, QStringList{"quitter_Click"});
 }
 
 void TestForms::labelsWrapClipAndBreakOnCarriageReturn()

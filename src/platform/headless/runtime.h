@@ -88,7 +88,6 @@ public:
     };
     // Every box opened, oldest first.
     const std::vector<Prompt> &prompts() const { return m_prompts; }
-    bool promptOpen() const { return inputBoxOpen(); }
 
     // The error box: its player runs inside it; it closes when that returns.
     using ErrorBoxPlayer = std::function<void(std::string_view title, std::string_view message)>;

@@ -31,7 +31,8 @@ HeadlessWindow::~HeadlessWindow() { m_runtime.forget(this); }
 
 void HeadlessWindow::show()
 {
-    if (m_timesShown++ == 0) {
+    if (!m_shownOnce) {
+        m_shownOnce = true;
         for (runtime::ControlIndex i : tabOrder(m_layout)) {
             if (canFocus(i)) {
                 m_focus = i;

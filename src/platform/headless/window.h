@@ -41,7 +41,6 @@ public:
     std::string_view name() const { return m_layout.name; }
     float left() const { return m_left; }
     float top() const { return m_top; }
-    int timesShown() const { return m_timesShown; }
 
     // A control by name (letter case ignored), and what it shows.
     std::optional<runtime::ControlIndex> find(std::string_view control) const;
@@ -120,7 +119,7 @@ private:
     const runtime::Picture *m_background = nullptr;
     bool m_visible = false;
     bool m_menuOpen = false;
-    int m_timesShown = 0;
+    bool m_shownOnce = false;
     std::optional<runtime::ControlIndex> m_focus;
     float m_left = 0.0f;
     float m_top = 0.0f;

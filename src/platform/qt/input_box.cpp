@@ -50,8 +50,6 @@ QString ask(const QString &prompt, const QString &title, DesktopFrame &frame)
     return result == QDialog::Accepted ? box.textValue() : QString();
 }
 
-bool isOpen() { return !openBox.isNull(); }
-
 void dismiss()
 {
     if (openBox)

@@ -11,8 +11,6 @@ namespace tolvane::qt::inputBox {
 // Cancel or when the box is closed. Events keep flowing while it is open.
 QString ask(const QString &prompt, const QString &title, DesktopFrame &frame);
 
-bool isOpen();
-
 // Closes an open box as Cancel would; used when the game ends under it.
 void dismiss();
 

@@ -1,5 +1,7 @@
 #include "platform/qt/program_icon.h"
 
+#include "app_identity.h"
+
 #include <QGuiApplication>
 
 namespace tolvane::qt {
@@ -18,7 +20,8 @@ namespace tolvane::qt {
 
 void installProgramIdentity(QGuiApplication &)
 {
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopFileName));
+    // The id its desktop entry and metainfo are installed under.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(appId));
     QGuiApplication::setWindowIcon(programIcon());
 }
 

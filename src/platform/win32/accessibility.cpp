@@ -1,15 +1,13 @@
 #include "platform/win32/accessibility.h"
 
-#include "platform/win32/text.h"
+#include "platform/win32/accessible_reading.h"
 #include "platform/win32/window.h"
-#include "resources/accelerator.h"
-#include "resources/picture_id.h"
 
 #include <oleacc.h>
 
 #include <algorithm>
 #include <atomic>
-#include <climits>
+#include <optional>
 #include <string>
 
 namespace tolvane::win32 {
@@ -18,8 +16,6 @@ namespace {
 
 using runtime::ControlIndex;
 constexpr ControlIndex self = Win32Window::none;
-
-constexpr wchar_t answerBoxName[] = L"Réponse";
 
 LONG childId(ControlIndex control) { return static_cast<LONG>(control + 1); }
 
@@ -54,69 +50,16 @@ const Oleacc &oleacc()
     return loaded;
 }
 
-BSTR copy(std::wstring_view text)
-{
-    return oleacc().allocString(text.data(), static_cast<UINT>(text.size()));
-}
+BSTR copy(std::wstring_view text) { return oleacc().allocString(text.data(), static_cast<UINT>(text.size())); }
 
 void clear(VARIANT *variant) { variant->vt = VT_EMPTY; }
 
-bool isChildWindow(ControlKind kind)
+HRESULT give(const std::optional<std::wstring> &text, BSTR *out)
 {
-    return kind == ControlKind::CommandButton || kind == ControlKind::TextBox || kind == ControlKind::PictureBox;
-}
-
-// In view within its window: its own Visible and that of every picture box holding it.
-bool inView(const Win32Window &window, ControlIndex control)
-{
-    const auto controls = window.layout().controls;
-    for (ControlIndex at = control; at != self && at < controls.size();) {
-        if (!window.controlVisible(at))
-            return false;
-        at = controls[at].container.empty() ? self : window.indexOf(controls[at].container);
-    }
-    return true;
-}
-
-bool pressable(ControlKind kind) { return kind == ControlKind::CommandButton || kind == ControlKind::Image; }
-
-// The caption as a screen reader says it: as drawn, without its "&".
-std::wstring spoken(const Win32Window &window, ControlIndex control)
-{
-    return widen(tolvane::drawnCaption(narrow(window.caption(control))));
-}
-
-std::wstring textOf(HWND hwnd)
-{
-    const int length = GetWindowTextLengthW(hwnd);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
-    return text;
-}
-
-// Where a control can be seen, in screen pixels: its rectangle within its
-// container's inner area and the window's client area.
-RECT screenRect(const Win32Window &window, ControlIndex control)
-{
-    const ControlLayout &layout = window.layout().controls[control];
-    if (HWND own = window.controlWindow(layout.name)) {
-        RECT rect;
-        GetWindowRect(own, &rect);
-        return rect;
-    }
-    RECT rect = window.controlRect(layout.name);
-    RECT visible;
-    GetClientRect(window.handle(), &visible);
-    if (HWND box = layout.container.empty() ? nullptr : window.controlWindow(layout.container)) {
-        RECT inner;
-        GetClientRect(box, &inner);
-        MapWindowPoints(box, window.handle(), reinterpret_cast<POINT *>(&inner), 2);
-        IntersectRect(&visible, &visible, &inner);
-    }
-    if (!IntersectRect(&visible, &visible, &rect))
-        visible = {rect.left, rect.top, rect.left, rect.top};
-    MapWindowPoints(window.handle(), nullptr, reinterpret_cast<POINT *>(&visible), 2);
-    return visible;
+    if (!text)
+        return DISP_E_MEMBERNOTFOUND;
+    *out = copy(*text);
+    return S_OK;
 }
 
 // The client area of a game window, or one of its picture boxes, for MSAA.
@@ -190,7 +133,7 @@ public:
         Win32Window *w = window();
         if (!w)
             return CO_E_OBJNOTCONNECTED;
-        *count = m_box == self ? static_cast<long>(accessibleOrder(*w).size()) : 0;
+        *count = m_box == self ? static_cast<long>(reading::order(*w).size()) : 0;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch **out) override
@@ -206,45 +149,18 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override
     {
-        return answer(child, name, [](const Win32Window &w, ControlIndex c, HWND hwnd, BSTR *out) {
-            if (c == self) {
-                *out = copy(textOf(hwnd));
-                return S_OK;
-            }
-            const ControlLayout &layout = w.layout().controls[c];
-            switch (layout.kind) {
-            case ControlKind::Label:
-            case ControlKind::CommandButton:
-                *out = copy(spoken(w, c));
-                break;
-            case ControlKind::Image:
-            case ControlKind::PictureBox:
-                *out = layout.picture == PictureId::None ? nullptr
-                                                          : copy(widen(pictureInfo(layout.picture).description));
-                break;
-            case ControlKind::TextBox:
-                *out = copy(answerBoxName);
-                break;
-            case ControlKind::Timer:
-                return E_INVALIDARG;
-            }
-            return S_OK;
+        return answer(child, name, [&](const Win32Window &w, ControlIndex c) {
+            return std::optional<std::wstring>(reading::nameOf(w, c, m_hwnd));
         });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR *value) override
     {
-        return answer(child, value, [](const Win32Window &w, ControlIndex c, HWND, BSTR *out) {
-            if (c == self || w.layout().controls[c].kind != ControlKind::TextBox)
-                return DISP_E_MEMBERNOTFOUND;
-            *out = copy(textOf(w.controlWindow(w.layout().controls[c].name)));
-            return S_OK;
-        });
+        return answer(child, value, reading::valueOf);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *description) override
     {
-        return answer(child, description, [](const Win32Window &, ControlIndex, HWND, BSTR *) {
-            return DISP_E_MEMBERNOTFOUND;
-        });
+        return answer(child, description,
+                      [](const Win32Window &, ControlIndex) { return std::optional<std::wstring>(); });
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override
     {
@@ -255,7 +171,7 @@ public:
         if (HRESULT failed = resolve(child, control); FAILED(failed))
             return failed;
         role->vt = VT_I4;
-        role->lVal = roleOf(control);
+        role->lVal = reading::roleOf(*window(), control);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override
@@ -267,7 +183,7 @@ public:
         if (HRESULT failed = resolve(child, control); FAILED(failed))
             return failed;
         state->vt = VT_I4;
-        state->lVal = stateOf(*window(), control);
+        state->lVal = reading::stateOf(*window(), control, m_hwnd);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR *help) override
@@ -286,15 +202,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR *shortcut) override
     {
-        return answer(child, shortcut, [](const Win32Window &w, ControlIndex c, HWND, BSTR *out) {
-            if (c == self || w.layout().controls[c].kind != ControlKind::CommandButton)
-                return DISP_E_MEMBERNOTFOUND;
-            const char letter = acceleratorOf(narrow(w.caption(c)));
-            if (!letter)
-                return DISP_E_MEMBERNOTFOUND;
-            *out = copy(L"Alt+" + widen(std::string(1, letter)));
-            return S_OK;
-        });
+        return answer(child, shortcut, reading::shortcutOf);
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT *focus) override
     {
@@ -309,7 +217,7 @@ public:
             focus->vt = VT_I4;
             focus->lVal = CHILDID_SELF;
         } else if (m_box == self) {
-            for (ControlIndex c : accessibleOrder(*w)) {
+            for (ControlIndex c : reading::order(*w)) {
                 if (focused && w->controlWindow(w->layout().controls[c].name) == focused) {
                     focus->vt = VT_I4;
                     focus->lVal = childId(c);
@@ -327,12 +235,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR *action) override
     {
-        return answer(child, action, [](const Win32Window &w, ControlIndex c, HWND, BSTR *out) {
-            if (c == self || !pressable(w.layout().controls[c].kind))
-                return DISP_E_MEMBERNOTFOUND;
-            *out = copy(w.layout().controls[c].kind == ControlKind::CommandButton ? L"Appuyer" : L"Cliquer");
-            return S_OK;
-        });
+        return answer(child, action, reading::defaultActionOf);
     }
     HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override
     {
@@ -352,13 +255,7 @@ public:
         ControlIndex control;
         if (HRESULT failed = resolve(child, control); FAILED(failed))
             return failed;
-        RECT rect;
-        if (control == self) {
-            GetClientRect(m_hwnd, &rect);
-            MapWindowPoints(m_hwnd, nullptr, reinterpret_cast<POINT *>(&rect), 2);
-        } else {
-            rect = screenRect(*window(), control);
-        }
+        const RECT rect = reading::placeOf(*window(), control, m_hwnd);
         *left = rect.left;
         *top = rect.top;
         *width = rect.right - rect.left;
@@ -375,7 +272,7 @@ public:
             return failed;
         if (m_box != self)
             return S_FALSE;
-        const std::vector<ControlIndex> order = accessibleOrder(*window());
+        const std::vector<ControlIndex> order = reading::order(*window());
         const auto at = std::find(order.begin(), order.end(), from);
         std::ptrdiff_t to = -1;
         if (from == self && direction == NAVDIR_FIRSTCHILD && !order.empty())
@@ -410,16 +307,8 @@ public:
         hit->lVal = CHILDID_SELF;
         if (m_box != self)
             return S_OK;
-        // Front to back, as the layout lists them.
-        for (ControlIndex c = 0; c < w->layout().controls.size(); ++c) {
-            if (w->layout().controls[c].kind == ControlKind::Timer || !inView(*w, c))
-                continue;
-            const RECT rect = screenRect(*w, c);
-            if (PtInRect(&rect, point)) {
-                hit->lVal = childId(c);
-                break;
-            }
-        }
+        if (const ControlIndex found = reading::at(*w, point); found != self)
+            hit->lVal = childId(found);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
@@ -428,9 +317,9 @@ public:
         if (HRESULT failed = resolve(child, control); FAILED(failed))
             return failed;
         Win32Window &w = *window();
-        if (control == self || !pressable(w.layout().controls[control].kind))
+        if (!reading::defaultActionOf(w, control))
             return DISP_E_MEMBERNOTFOUND;
-        if (!inView(w, control) || !IsWindowVisible(w.handle()) || !IsWindowEnabled(w.handle()))
+        if (!reading::inView(w, control) || !IsWindowVisible(w.handle()) || !IsWindowEnabled(w.handle()))
             return E_FAIL;
         // Posted: the click may open a modal box, and the caller waits for this answer.
         PostMessageW(w.handle(), pressedByAssistiveTechnology, control, 0);
@@ -456,7 +345,7 @@ public:
         Win32Window *w = window();
         if (!w)
             return CO_E_OBJNOTCONNECTED;
-        const std::vector<ControlIndex> order = accessibleOrder(*w);
+        const std::vector<ControlIndex> order = reading::order(*w);
         ULONG given = 0;
         for (; given < wanted && m_cursor < order.size(); ++given, ++m_cursor) {
             clear(&out[given]);
@@ -472,7 +361,7 @@ public:
         Win32Window *w = window();
         if (!w)
             return CO_E_OBJNOTCONNECTED;
-        const std::size_t size = accessibleOrder(*w).size();
+        const std::size_t size = reading::order(*w).size();
         m_cursor = std::min(size, m_cursor + count);
         return m_cursor < size || count == 0 ? S_OK : S_FALSE;
     }
@@ -525,45 +414,7 @@ private:
         ControlIndex control;
         if (HRESULT failed = resolve(child, control); FAILED(failed))
             return failed;
-        return read(*window(), control, m_hwnd, out);
-    }
-
-    long roleOf(ControlIndex control) const
-    {
-        if (control == self)
-            return ROLE_SYSTEM_CLIENT;
-        switch (window()->layout().controls[control].kind) {
-        case ControlKind::Label:
-            return ROLE_SYSTEM_STATICTEXT;
-        case ControlKind::TextBox:
-            return ROLE_SYSTEM_TEXT;
-        case ControlKind::CommandButton:
-            return ROLE_SYSTEM_PUSHBUTTON;
-        case ControlKind::PictureBox:
-        case ControlKind::Image:
-            return ROLE_SYSTEM_GRAPHIC;
-        case ControlKind::Timer:
-            break;
-        }
-        return ROLE_SYSTEM_CLIENT;
-    }
-
-    long stateOf(const Win32Window &w, ControlIndex control) const
-    {
-        const HWND own = control == self ? m_hwnd : w.controlWindow(w.layout().controls[control].name);
-        long state = 0;
-        if (control == self ? !IsWindowVisible(m_hwnd) : !inView(w, control))
-            state |= STATE_SYSTEM_INVISIBLE;
-        if (control != self && w.layout().controls[control].kind == ControlKind::Label)
-            state |= STATE_SYSTEM_READONLY;
-        if (own && (control == self || isChildWindow(w.layout().controls[control].kind))) {
-            state |= STATE_SYSTEM_FOCUSABLE;
-            if (GetFocus() == own)
-                state |= STATE_SYSTEM_FOCUSED;
-            if (!IsWindowEnabled(own) || !IsWindowEnabled(w.handle()))
-                state |= STATE_SYSTEM_UNAVAILABLE;
-        }
-        return state;
+        return give(read(*window(), control), out);
     }
 
     std::atomic<ULONG> m_references{1};
@@ -573,23 +424,6 @@ private:
 };
 
 } // namespace
-
-std::vector<ControlIndex> accessibleOrder(const Win32Window &window)
-{
-    const auto controls = window.layout().controls;
-    std::vector<ControlIndex> order;
-    for (ControlIndex c = 0; c < controls.size(); ++c) {
-        if (controls[c].kind != ControlKind::Timer && inView(window, c))
-            order.push_back(c);
-    }
-    // Those with a TabIndex by it; the rest (images) after them, as laid out.
-    std::stable_sort(order.begin(), order.end(), [&](ControlIndex a, ControlIndex b) {
-        const int ka = controls[a].tabIndex < 0 ? INT_MAX : controls[a].tabIndex;
-        const int kb = controls[b].tabIndex < 0 ? INT_MAX : controls[b].tabIndex;
-        return ka < kb;
-    });
-    return order;
-}
 
 LRESULT answerAccessibilityQuery(ControlIndex box, HWND hwnd, WPARAM wParam, LPARAM lParam)
 {

@@ -18,11 +18,7 @@
 #include "platform/win32/win32.h"
 #include "runtime/window.h"
 
-#include <vector>
-
 namespace tolvane::win32 {
-
-class Win32Window;
 
 // The answer to WM_GETOBJECT sent to a game window's client area (box: none)
 // or to one of its picture boxes (box: its index), hwnd the one asked.
@@ -35,8 +31,5 @@ void announce(HWND window, DWORD event, runtime::ControlIndex control);
 // Posted to a game window, wParam a control's index: a click asked for by
 // assistive technology, run once the caller has its answer.
 inline constexpr UINT pressedByAssistiveTechnology = WM_APP + 0x41;
-
-// The controls a screen reader is shown, in the order it reads them.
-std::vector<runtime::ControlIndex> accessibleOrder(const Win32Window &window);
 
 } // namespace tolvane::win32

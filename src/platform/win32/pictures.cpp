@@ -5,6 +5,7 @@
 #include <wincodec.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace tolvane::win32 {
 
@@ -120,12 +121,17 @@ std::unique_ptr<Win32Picture> decodeWithWic(std::span<const unsigned char> file,
     UINT width = 0, height = 0;
     if (FAILED(frame->GetSize(&width, &height)) || width == 0 || height == 0)
         return nullptr;
-    // Premultiplied alpha, as AlphaBlend takes it; a GIF's transparent colour
-    // comes out with alpha 0.
+    WICPixelFormatGUID format{};
+    frame->GetPixelFormat(&format);
+    // A JPEG comes out as 24-bit BGR: widened to 32 bits here, quicker than
+    // WIC's converter, which the backdrop waits for on the way to the title.
+    const bool opaqueBgr = IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) != FALSE;
+    // Anything else in premultiplied alpha, as AlphaBlend takes it; a GIF's
+    // transparent colour comes out with alpha 0.
     ComPtr<IWICFormatConverter> converter;
-    if (FAILED(factory->CreateFormatConverter(converter.out())) ||
-        FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
-                                     WICBitmapPaletteTypeCustom)))
+    if (!opaqueBgr && (FAILED(factory->CreateFormatConverter(converter.out())) ||
+                       FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone,
+                                                    nullptr, 0.0, WICBitmapPaletteTypeCustom))))
         return nullptr;
 
     // Only what can come into view, within the picture.
@@ -143,7 +149,22 @@ std::unique_ptr<Win32Picture> decodeWithWic(std::span<const unsigned char> file,
     const WICRect rect{clamped.left, clamped.top, clamped.width, clamped.height};
     const UINT stride = static_cast<UINT>(clamped.width) * 4;
     const UINT size = stride * static_cast<UINT>(clamped.height);
-    if (FAILED(converter->CopyPixels(&rect, stride, size, static_cast<BYTE *>(picture->m_bits))))
+    auto *bits = static_cast<BYTE *>(picture->m_bits);
+    if (opaqueBgr) {
+        const UINT bgrStride = static_cast<UINT>(clamped.width) * 3;
+        std::vector<BYTE> bgr(static_cast<std::size_t>(bgrStride) * static_cast<UINT>(clamped.height));
+        if (FAILED(frame->CopyPixels(&rect, bgrStride, static_cast<UINT>(bgr.size()), bgr.data())))
+            return nullptr;
+        for (std::size_t from = 0, to = 0; from < bgr.size(); from += 3, to += 4) {
+            bits[to] = bgr[from];
+            bits[to + 1] = bgr[from + 1];
+            bits[to + 2] = bgr[from + 2];
+            bits[to + 3] = 255;
+        }
+        GdiFlush();
+        return picture;
+    }
+    if (FAILED(converter->CopyPixels(&rect, stride, size, bits)))
         return nullptr;
     const auto *bytes = static_cast<const unsigned char *>(picture->m_bits);
     for (UINT i = 3; i < size; i += 4) {

@@ -29,7 +29,6 @@ Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runt
     : m_runtime(runtime), m_layout(layout), m_events(events)
 {
     m_backColour = colourOf(layout.backColour, COLOR_BTNFACE);
-    m_background = static_cast<const Win32Picture *>(pictures.picture(layout.backgroundPicture));
 
     // The outer frame from the client area, menu bar included, before the
     // window exists: its Width and Height are known before it is first shown.
@@ -54,6 +53,9 @@ Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runt
     // counting: one that fails half way leaves nothing behind.
     try {
         m_surfaces[0]->hwnd = m_hwnd;
+        // Its pictures may still be decoding on another thread: asked for once
+        // the window exists, so that the two overlap.
+        m_background = static_cast<const Win32Picture *>(pictures.picture(layout.backgroundPicture));
         buildMenuBar();
         fitMenuBar();
         buildControls(pictures);

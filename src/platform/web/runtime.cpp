@@ -1,0 +1,187 @@
+#include "platform/web/runtime.h"
+
+#include "platform/web/page.h"
+#include "platform/web/picture.h"
+#include "platform/web/window.h"
+#include "resources/control_rules.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tolvane::web {
+
+namespace {
+
+// The page's number of each window, never given twice while the page lives.
+int nextWindow = 1;
+
+std::string boxText(int (*read)(char *, int))
+{
+    std::string text(64, '\0');
+    const int length = read(text.data(), int(text.size()) + 1);
+    if (length > int(text.size())) {
+        text.assign(std::size_t(length), '\0');
+        read(text.data(), length + 1);
+    }
+    text.resize(std::size_t(length));
+    return text;
+}
+
+} // namespace
+
+WebRuntime::WebRuntime(std::string_view title) : m_title(title) { page_start(m_title.c_str()); }
+
+WebRuntime::~WebRuntime() = default;
+
+std::unique_ptr<runtime::Window> WebRuntime::createWindow(const ScreenLayout &layout, runtime::PictureSource &pictures,
+                                                          runtime::WindowEvents &events)
+{
+    const int id = nextWindow++;
+    auto window = std::make_unique<WebWindow>(*this, id, layout, pictures, events);
+    m_windows[id] = window.get();
+    return window;
+}
+
+float WebRuntime::displayWidth() const { return twipsFromPixels(page_display_width()); }
+
+float WebRuntime::displayHeight() const { return twipsFromPixels(page_display_height()); }
+
+std::string WebRuntime::inputBox(std::string_view prompt, std::string_view title)
+{
+    page_input_box_open(std::string(prompt).c_str(), std::string(title).c_str(), "OK", "Annuler");
+    while (!m_ended && page_input_box_state() == 0)
+        pumpOnce();
+    const bool ok = !m_ended && page_input_box_state() == 1;
+    std::string answer = ok ? boxText(page_input_box_text) : std::string();
+    page_input_box_close();
+    return answer;
+}
+
+void WebRuntime::errorBox(std::string_view title, std::string_view message)
+{
+    page_error_box_open(std::string(title).c_str(), std::string(message).c_str(), "OK");
+    while (!m_ended && page_error_box_state() == 0)
+        pumpOnce();
+    page_error_box_close();
+}
+
+int WebRuntime::run()
+{
+    while (!m_ended)
+        pumpOnce();
+    return m_status;
+}
+
+void WebRuntime::end(int status)
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_status = status;
+    m_timers.clear();
+    for (const auto &[id, window] : m_windows)
+        window->leaveScreen();
+    page_game_over("La partie est terminée.", "Rejouer");
+}
+
+bool WebRuntime::equalIgnoringCase(std::string_view a, std::string_view b) const
+{
+    return page_equal_ignoring_case(std::string(a).c_str(), std::string(b).c_str()) != 0;
+}
+
+std::unique_ptr<runtime::Picture> WebRuntime::decodePicture(std::span<const unsigned char> file,
+                                                            runtime::PixelRect part) const
+{
+    if (part.width <= 0 || part.height <= 0)
+        return std::make_unique<WebPicture>(WebPicture::none); // no window shows any of it
+    return web::decodePicture(file);
+}
+
+void WebRuntime::addTimer(int window, runtime::ControlIndex control, int interval)
+{
+    m_timers.push_back({window, control, interval, emscripten_get_now() + interval, true});
+}
+
+WebRuntime::Timer *WebRuntime::timerOf(int window, runtime::ControlIndex control)
+{
+    for (Timer &timer : m_timers) {
+        if (timer.window == window && timer.control == control)
+            return &timer;
+    }
+    return nullptr;
+}
+
+void WebRuntime::setTimerEnabled(int window, runtime::ControlIndex control, bool enabled)
+{
+    Timer *timer = timerOf(window, control);
+    if (!timer || timer->enabled == enabled)
+        return;
+    timer->enabled = enabled;
+    // Enabled again, it counts its interval from now.
+    if (enabled)
+        timer->due = emscripten_get_now() + timer->interval;
+}
+
+void WebRuntime::forget(int window)
+{
+    m_windows.erase(window);
+    std::erase_if(m_timers, [window](const Timer &timer) { return timer.window == window; });
+}
+
+bool WebRuntime::deliverInput()
+{
+    int window = 0;
+    int control = 0;
+    const int kind = page_next_input(&window, &control);
+    if (kind == 0)
+        return false;
+    const auto found = m_windows.find(window);
+    if (found == m_windows.end())
+        return true; // the window went before its input could be delivered
+    if (kind == 1)
+        found->second->clicked(control);
+    else
+        found->second->closedByPlayer();
+    return true;
+}
+
+bool WebRuntime::fireDueTimer()
+{
+    const double now = emscripten_get_now();
+    Timer *next = nullptr;
+    for (Timer &timer : m_timers) {
+        if (timer.enabled && timer.due <= now && (!next || timer.due < next->due))
+            next = &timer;
+    }
+    if (!next)
+        return false;
+    next->due += next->interval;
+    if (next->due <= now)
+        next->due = now + next->interval; // the page slept past it: no burst of ticks
+    const auto found = m_windows.find(next->window);
+    if (found != m_windows.end())
+        found->second->timerTicked(next->control);
+    return true;
+}
+
+void WebRuntime::pumpOnce(double longestSleepMs, bool timers)
+{
+    if (m_loopHook)
+        m_loopHook();
+    // Input first, then the timers that are due, each one event at a time:
+    // any of them may end the game or destroy windows. Once the game has
+    // ended nothing is delivered, and the loops of the tests only sleep.
+    if (!m_ended && (deliverInput() || (timers && fireDueTimer())))
+        return;
+    double sleep = longestSleepMs;
+    const double now = emscripten_get_now();
+    for (const Timer &timer : m_timers) {
+        if (timer.enabled && timers)
+            sleep = std::min(sleep, timer.due - now);
+    }
+    page_wait(std::max(0, int(std::ceil(sleep))));
+}
+
+} // namespace tolvane::web

@@ -1,0 +1,84 @@
+#pragma once
+
+// The runtime for web browsers: the page is the desktop (desktop.js draws it),
+// and this side keeps the game's message loop. The loop delivers the player's
+// input and the windows' timers one at a time, then gives the page back to
+// the browser until the next is due (Asyncify pauses the program's stack
+// there). The input box and the error box run the same loop inside the
+// handler that opened them, so the core waits in them as on the desktop,
+// its timers ticking.
+
+#include "runtime/runtime.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tolvane::conformance {
+class WebPlayer;
+}
+
+namespace tolvane::web {
+
+class WebWindow;
+
+class WebRuntime final : public runtime::Runtime {
+public:
+    // `title` names the page: its title, and the page left when the game is over.
+    explicit WebRuntime(std::string_view title);
+    ~WebRuntime() override;
+
+    std::unique_ptr<runtime::Window> createWindow(const ScreenLayout &layout, runtime::PictureSource &pictures,
+                                                  runtime::WindowEvents &events) override;
+    float displayWidth() const override;
+    float displayHeight() const override;
+    std::string inputBox(std::string_view prompt, std::string_view title) override;
+    void errorBox(std::string_view title, std::string_view message) override;
+    int run() override;
+    void end(int status) override;
+    bool equalIgnoringCase(std::string_view a, std::string_view b) const override;
+    std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
+                                                    runtime::PixelRect part) const override;
+
+    // For the windows: their timers, counting from when they are added.
+    void addTimer(int window, runtime::ControlIndex control, int interval);
+    void setTimerEnabled(int window, runtime::ControlIndex control, bool enabled);
+    void forget(int window);
+
+private:
+    // The conformance suite's player pumps the loop itself and acts inside
+    // the boxes' own loops; nothing else reaches these.
+    friend class conformance::WebPlayer;
+
+    // One round of the message loop: delivers the next input or the next
+    // timer that is due, else sleeps until one is, `longestSleepMs` at most
+    // (the players of the tests wait in it as the input box does; while one
+    // of their actions is under way, without `timers`).
+    void pumpOnce(double longestSleepMs = 1000, bool timers = true);
+    // Runs at the start of every round of the message loop, for the player of
+    // the tests: what a player does inside the modal boxes' own loops.
+    void setLoopHook(std::function<void()> hook) { m_loopHook = std::move(hook); }
+
+    struct Timer {
+        int window;
+        runtime::ControlIndex control;
+        int interval;
+        double due; // ms on the page's clock
+        bool enabled;
+    };
+
+    bool deliverInput();
+    bool fireDueTimer();
+    Timer *timerOf(int window, runtime::ControlIndex control);
+
+    std::string m_title;
+    std::map<int, WebWindow *> m_windows;
+    std::vector<Timer> m_timers; // oldest first
+    std::function<void()> m_loopHook;
+    bool m_ended = false;
+    int m_status = 0;
+};
+
+} // namespace tolvane::web

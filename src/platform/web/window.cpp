@@ -1,0 +1,229 @@
+#include "platform/web/window.h"
+
+#include "platform/web/page.h"
+#include "platform/web/styles.h"
+#include "platform/web/picture.h"
+#include "platform/web/runtime.h"
+#include "resources/accelerator.h"
+#include "resources/control_rules.h"
+#include "runtime/checks.h"
+#include "runtime/runtime_error.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+
+namespace tolvane::web {
+
+namespace {
+
+// The page's CSS pixels are the game's 96-dpi pixels: the browser scales them for its display.
+int pixels(double twips) { return pixelsFromTwips(twips); }
+
+// A caption as the page draws it: the text before the underlined letter, the
+// letter (one UTF-8 character, or none), the text after it.
+struct MarkedCaption {
+    std::string before, letter, after;
+};
+
+MarkedCaption markCaption(std::string_view caption)
+{
+    const ShownCaption shown = shownCaption(caption);
+    if (shown.underlined == std::string::npos)
+        return {shown.text, {}, {}};
+    const auto lead = static_cast<unsigned char>(shown.text[shown.underlined]);
+    const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : 4;
+    return {shown.text.substr(0, shown.underlined), shown.text.substr(shown.underlined, length),
+            shown.text.substr(std::min(shown.text.size(), shown.underlined + length))};
+}
+
+std::string descriptionOf(PictureId id) { return id == PictureId::None ? std::string() : std::string(pictureInfo(id).description); }
+
+// The menu bar's items, as the page numbers them (page.h).
+constexpr int quitItem = -1;
+constexpr int aboutItem = -2;
+constexpr std::pair<int, std::string_view> menuItems[] = {
+    {0, gameMenuCaption}, {quitItem, quitItemCaption}, {aboutItem, aboutItemCaption}};
+
+// Each focusable control's place in the window's tab order.
+std::vector<int> tabPositions(const ScreenLayout &layout)
+{
+    const std::vector<std::size_t> order = tabOrder(layout);
+    std::vector<int> positions(layout.controls.size(), -1);
+    for (std::size_t at = 0; at < order.size(); ++at)
+        positions[order[at]] = int(at);
+    return positions;
+}
+
+} // namespace
+
+WebWindow::WebWindow(WebRuntime &runtime, int id, const ScreenLayout &layout, runtime::PictureSource &pictures,
+                     runtime::WindowEvents &events)
+    : m_runtime(runtime), m_id(id), m_layout(layout), m_events(events), m_controlVisible(layout.controls.size())
+{
+    const std::string caption(layout.caption);
+    page_window_create(id, caption.c_str(), pixels(layout.clientWidth), pixels(layout.clientHeight),
+                       cssColour(layout.backColour, "ButtonFace").c_str(),
+                       WebPicture::handleOf(pictures.picture(layout.backgroundPicture)));
+    if (layout.menu.present()) {
+        for (const auto &[item, caption] : menuItems) {
+            const MarkedCaption marked = markCaption(caption);
+            page_menu_item(id, item, marked.before.c_str(), marked.letter.c_str(), marked.after.c_str(),
+                           acceleratorOf(caption));
+        }
+    }
+    // The design position, until the game centres the window.
+    m_left = pixels(layout.clientLeft);
+    m_top = pixels(layout.clientTop);
+    page_window_move(id, m_left, m_top);
+    buildControls(pictures);
+}
+
+WebWindow::~WebWindow()
+{
+    m_runtime.forget(m_id);
+    page_window_remove(m_id);
+}
+
+int WebWindow::containerOf(runtime::ControlIndex control) const
+{
+    const std::vector<std::size_t> boxes = containersOf(m_layout, control);
+    return boxes.empty() ? -1 : int(boxes.front());
+}
+
+void WebWindow::buildControls(runtime::PictureSource &pictures)
+{
+    const std::vector<int> tab = tabPositions(m_layout);
+    for (std::size_t i = 0; i < m_layout.controls.size(); ++i) {
+        const ControlLayout &c = m_layout.controls[i];
+        m_controlVisible[i] = c.visible;
+        const int id = int(i);
+        const int box = containerOf(i);
+        const TwipsRect rect = controlRect(c);
+        const int left = pixels(rect.left), top = pixels(rect.top);
+        const int width = pixels(rect.width), height = pixels(rect.height);
+        const std::string font = cssFont(c.font);
+        switch (c.kind) {
+        case ControlKind::Timer:
+            m_runtime.addTimer(m_id, i, c.interval);
+            break;
+        case ControlKind::Label:
+            page_label(m_id, id, box, left, top, width, height, font.c_str(),
+                       cssColour(c.foreColour, "ButtonText").c_str(), c.visible);
+            setCaption(i, c.caption);
+            break;
+        case ControlKind::TextBox:
+            page_text_box(m_id, id, box, left, top, width, height, font.c_str(), c.visible, tab[i]);
+            break;
+        case ControlKind::CommandButton: {
+            page_button(m_id, id, box, left, top, width, height, font.c_str(), c.visible, tab[i]);
+            setCaption(i, c.caption);
+            break;
+        }
+        case ControlKind::PictureBox:
+            page_picture_box(m_id, id, box, left, top, width, height, c.visible, tab[i],
+                             WebPicture::handleOf(pictures.picture(c.picture)), descriptionOf(c.picture).c_str());
+            break;
+        case ControlKind::Image:
+            page_image(m_id, id, box, left, top, width, height, c.visible,
+                       WebPicture::handleOf(pictures.picture(c.picture)), c.stretch, descriptionOf(c.picture).c_str());
+            break;
+        }
+    }
+}
+
+void WebWindow::show()
+{
+    page_window_show(m_id, !m_shown);
+    m_shown = true;
+    m_visible = true;
+}
+
+void WebWindow::hide()
+{
+    page_window_hide(m_id);
+    m_visible = false;
+}
+
+void WebWindow::leaveScreen() { hide(); }
+
+void WebWindow::setLeft(float twips)
+{
+    m_left = runtime::windowPixels(twips);
+    page_window_move(m_id, m_left, m_top);
+}
+
+void WebWindow::setTop(float twips)
+{
+    m_top = runtime::windowPixels(twips);
+    page_window_move(m_id, m_left, m_top);
+}
+
+float WebWindow::width() const { return float(page_window_outer_width(m_id) * twipsPerPixel); }
+
+float WebWindow::height() const { return float(page_window_outer_height(m_id) * twipsPerPixel); }
+
+void WebWindow::setCaption(runtime::ControlIndex control, std::string_view text)
+{
+    runtime::controlFor(m_layout, control, runtime::ControlProperty::Caption);
+    const MarkedCaption caption = markCaption(text);
+    page_caption(m_id, int(control), caption.before.c_str(), caption.letter.c_str(), caption.after.c_str(),
+                 acceleratorOf(text));
+}
+
+void WebWindow::setControlVisible(runtime::ControlIndex index, bool visible)
+{
+    runtime::controlFor(m_layout, index, runtime::ControlProperty::Visible);
+    m_controlVisible[index] = visible;
+    page_control_visible(m_id, int(index), visible);
+}
+
+bool WebWindow::controlVisible(runtime::ControlIndex index) const
+{
+    runtime::controlFor(m_layout, index, runtime::ControlProperty::Visible);
+    return m_controlVisible[index];
+}
+
+std::string WebWindow::text(runtime::ControlIndex textBox) const
+{
+    runtime::controlFor(m_layout, textBox, runtime::ControlProperty::Text);
+    std::string text(64, '\0');
+    const int length = page_text(m_id, int(textBox), text.data(), int(text.size()) + 1);
+    if (length > int(text.size())) {
+        text.assign(std::size_t(length), '\0');
+        page_text(m_id, int(textBox), text.data(), length + 1);
+    }
+    text.resize(std::size_t(length));
+    return text;
+}
+
+void WebWindow::setTimerEnabled(runtime::ControlIndex timer, bool enabled)
+{
+    runtime::controlFor(m_layout, timer, runtime::ControlProperty::Enabled);
+    m_runtime.setTimerEnabled(m_id, timer, enabled);
+}
+
+void WebWindow::clicked(int index)
+{
+    if (index == quitItem)
+        m_events.controlEvent(m_layout.menu.quit, "Click");
+    else if (index == aboutItem)
+        m_events.controlEvent(m_layout.menu.about, "Click");
+    else if (index >= 0 && std::size_t(index) < m_layout.controls.size())
+        m_events.controlEvent(m_layout.controls[std::size_t(index)].name, "Click");
+}
+
+void WebWindow::closedByPlayer()
+{
+    hide();
+    for (std::size_t i = 0; i < m_layout.controls.size(); ++i) {
+        if (m_layout.controls[i].kind == ControlKind::Timer)
+            m_runtime.setTimerEnabled(m_id, i, false);
+    }
+    m_events.closedByPlayer();
+}
+
+void WebWindow::timerTicked(runtime::ControlIndex timer) { m_events.controlEvent(m_layout.controls[timer].name, "Timer"); }
+
+} // namespace tolvane::web

@@ -1,0 +1,60 @@
+#pragma once
+
+// A game window on the page: built from its layout by desktop.js, out of view
+// until shown, its timers counting from its creation.
+
+#include "resources/screen_layout.h"
+#include "runtime/picture.h"
+#include "runtime/window.h"
+
+#include <vector>
+
+namespace tolvane::web {
+
+class WebRuntime;
+
+class WebWindow final : public runtime::Window {
+public:
+    WebWindow(WebRuntime &runtime, int id, const ScreenLayout &layout, runtime::PictureSource &pictures,
+              runtime::WindowEvents &events);
+    ~WebWindow() override;
+
+    void show() override;
+    void hide() override;
+    bool isVisible() const override { return m_visible; }
+    void setLeft(float twips) override;
+    void setTop(float twips) override;
+    float width() const override;
+    float height() const override;
+    void setCaption(runtime::ControlIndex control, std::string_view text) override;
+    void setControlVisible(runtime::ControlIndex control, bool visible) override;
+    bool controlVisible(runtime::ControlIndex control) const override;
+    std::string text(runtime::ControlIndex textBox) const override;
+    void setTimerEnabled(runtime::ControlIndex timer, bool enabled) override;
+
+    int id() const { return m_id; }
+    const ScreenLayout &layout() const { return m_layout; }
+    // Out of view at the game's end, for good.
+    void leaveScreen();
+
+    // What the message loop hands the window. Each may end in its destruction.
+    void clicked(int control); // a control's index, or a menu command (page.h)
+    void closedByPlayer();
+    void timerTicked(runtime::ControlIndex timer);
+
+private:
+    void buildControls(runtime::PictureSource &pictures);
+    int containerOf(runtime::ControlIndex control) const; // -1: the client area
+
+    WebRuntime &m_runtime;
+    int m_id;
+    const ScreenLayout &m_layout;
+    runtime::WindowEvents &m_events;
+    std::vector<bool> m_controlVisible;
+    bool m_visible = false;
+    bool m_shown = false;
+    int m_left = 0; // CSS pixels
+    int m_top = 0;
+};
+
+} // namespace tolvane::web

@@ -1,0 +1,170 @@
+#!/usr/bin/env python3
+"""The page opened from disk: one file that names itself and carries its
+icon, fonts and policy; its windows placed as on the desktop; the boxes, the
+close control and the About box; and what a screen reader finds in it."""
+
+import contextlib
+import functools
+import http.server
+import os
+import re
+import sys
+import threading
+
+from chromium import Keys, page_or_skip, run
+from test_games import title_then_name_box
+
+PAGE = page_or_skip(sys.argv)
+
+
+def one_file_from_disk(chromium):
+    with open(PAGE, encoding='utf-8') as f:
+        html = f.read()
+    # Everything is inside: nothing is fetched from anywhere else (the pictures'
+    # blob: addresses are made by the page's own script).
+    outside = re.findall(r'''(?:src|href)\s*=\s*["'](?!data:)[^"']*|url\((?!"?data:|"'\+Desktop)[^)]*\)''', html)
+    assert outside == [], outside
+    policy = chromium.driver.execute_script(
+        "return document.querySelector('meta[http-equiv=\"Content-Security-Policy\"]').content")
+    assert "default-src 'none'" in policy and "script-src 'sha256-" in policy and 'unsafe-inline' not in policy, policy
+    assert chromium.driver.title == 'LE TOLVANE VIRAIL'
+    icons = chromium.driver.execute_script(
+        "return [...document.querySelectorAll('link[rel=icon]')].map(l => l.sizes.value + ' ' + l.href.slice(0, 21))")
+    assert icons == ['16x16 data:image/png;base64', '32x32 data:image/png;base64'], icons
+    title = chromium.wait_for_text('Jouons tout de suite...')
+    assert title['active'], title
+    windows_placed_as_on_the_desktop(chromium)
+    # The stand-in faces, built into the page, are the ones that drew its text:
+    # the title line in Lobster Two, shown before the window moved on to the name box.
+    faces = chromium.driver.execute_script("""
+      return document.fonts.ready.then(() => [...document.fonts].filter(f => f.status === 'loaded')
+                                                .map(f => f.family + ' ' + f.weight).sort());""")
+    assert faces == ['Liberation Sans 400', 'Liberation Sans 700', 'Lobster Two 100 900'], faces
+
+
+def windows_placed_as_on_the_desktop(chromium):
+    display_width, display_height = chromium.driver.execute_script(
+        'return [document.documentElement.clientWidth, document.documentElement.clientHeight]')
+    chromium.wait_for_text('Quel est ton nom jeune bon à rien ?')
+    # The name box: centred across, its top a third of the way down.
+    left, top, width = chromium.driver.execute_script("""
+      const b = document.querySelector('section.box');
+      return [b.offsetLeft, b.offsetTop, b.offsetWidth];""")
+    assert abs(left - (display_width - width) / 2) <= 0.5 and abs(top - display_height / 3) <= 0.5, (left, top)
+    assert [chromium.button(name).text for name in ('OK', 'Annuler')] == ['OK', 'Annuler']
+    chromium.press(Keys.ENTER)
+    chromium.wait_for_text('grosse vache moche')
+    # The first question's client area is its layout's (8145 x 7440 twips), and its
+    # outer frame is centred on the display by the game's own rule.
+    geometry = chromium.driver.execute_script("""
+      const w = document.querySelector('section.window.active');
+      const c = w.querySelector('.client');
+      return [c.offsetWidth, c.offsetHeight, w.offsetLeft, w.offsetTop, w.offsetWidth, w.offsetHeight];""")
+    client_width, client_height, left, top, width, height = geometry
+    assert (client_width, client_height) == (543, 496), geometry
+    assert abs(left - (display_width - width) / 2) <= 0.5 and abs(top - (display_height - height) / 2) <= 0.5, geometry
+
+
+@contextlib.contextmanager
+def served(folder):
+    """A static web server on this computer for `folder`; yields its address."""
+    class Quiet(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            pass
+    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(Quiet, directory=folder))
+    thread = threading.Thread(target=server.serve_forever, daemon=True)
+    thread.start()
+    try:
+        yield 'http://127.0.0.1:%d/' % server.server_address[1]
+    finally:
+        server.shutdown()
+        server.server_close()
+
+
+def from_a_web_server(chromium):
+    with served(os.path.dirname(PAGE)) as address:
+        chromium.driver.get(address + os.path.basename(PAGE))
+        title = chromium.wait_for_text('Jouons tout de suite...')
+        assert title['active'] and chromium.driver.title == 'LE TOLVANE VIRAIL', title
+        chromium.wait_for_text('Quel est ton nom jeune bon à rien ?')
+
+
+def boxes_about_and_close(chromium):
+    title_then_name_box(chromium)
+    # Escape cancels the name box: the greeting is the empty name's.
+    chromium.type('Personne')
+    chromium.press(Keys.ESCAPE)
+    chromium.wait_for_text('!')
+    assert '!' in chromium.front()['labels'], chromium.front()
+    # Alt+A opens the About box, in front; its close control closes it alone.
+    chromium.alt('a')
+    about = chromium.wait_for_text('DE KORVATH')
+    assert about['caption'] == 'A propos de...' and about['active'], about
+    assert 'LE TOLVANE VIRAIL' in about['labels'][0] and '\n' in about['labels'][0], about
+    # Dragged by its title bar, it follows the mouse; a click on the window
+    # behind it brings that one to the front, and a click on it brings it back.
+    frame = chromium.driver.find_element('css selector', 'section.window.active')
+    before = frame.rect
+    bar = frame.find_element('css selector', '.title-bar')
+    chromium.actions().move_to_element_with_offset(bar, -bar.rect['width'] // 2 + 10, 0).click_and_hold() \
+        .move_by_offset(-60, 40).release().perform()
+    assert (frame.rect['x'] - before['x'], frame.rect['y'] - before['y']) == (-60, 40), (before, frame.rect)
+    question = chromium.driver.find_element('css selector', 'section.window:not(.active):not(.out-of-view)')
+    chromium.actions().move_to_element_with_offset(question, question.rect['width'] // 2 - 20, 0).click().perform()
+    assert chromium.front()['caption'] == 'LE TOLVANE VIRAIL', chromium.windows()
+    assert [w['caption'] for w in chromium.windows()] == ['LE TOLVANE VIRAIL', 'A propos de...'], chromium.windows()
+    chromium.click(frame.find_element('css selector', '.caption'))
+    assert chromium.front()['caption'] == 'A propos de...', chromium.windows()
+    chromium.click(chromium.element('.close'))
+    chromium.wait_for('the question window in front again',
+                      lambda: chromium.front() and chromium.front()['caption'] == 'LE TOLVANE VIRAIL')
+    # Closing the last window on view ends the game.
+    chromium.click(chromium.element('.close'))
+    chromium.wait_for('the page left when the game is over', chromium.game_over)
+    chromium.click(chromium.driver.find_element('css selector', '.game-over button'))
+    chromium.wait_for_text('Jouons tout de suite...')
+
+
+def accessibility_tree(chromium):
+    title_then_name_box(chromium)
+    nodes = chromium.accessible_nodes()
+    for node in [('dialog', 'MARZELLE TE DEMANDE TON NOM'), ('textbox', 'Quel est ton nom jeune bon à rien ?'),
+                 ('button', 'OK'), ('button', 'Annuler')]:
+        assert node in nodes, (node, nodes)
+    chromium.type('Camille')
+    chromium.press(Keys.ENTER)
+    chromium.wait_for_text('Camille!')
+    nodes = chromium.accessible_nodes()
+    texts = [name for role, name in nodes if role == 'StaticText']
+    for node in [('dialog', 'LE TOLVANE VIRAIL'), ('button', 'Repondre'), ('menuitem', 'Jeu'),
+                 ('menuitem', 'A propos de...'), ('image', 'Marzelle, tout sourire, avec son nom'),
+                 ('StaticText', 'Camille!')]:
+        assert node in nodes, (node, nodes)
+    assert any('grosse vache moche' in text for text in texts), texts
+    # Only the window in front is read: the title window is out of view.
+    assert [name for role, name in nodes if role == 'dialog'] == ['LE TOLVANE VIRAIL'], nodes
+    # The captions that change while a window is on view are announced.
+    live = chromium.driver.execute_script(
+        "return [...document.querySelectorAll('.label')].every(l => l.getAttribute('aria-live') === 'polite')")
+    assert live
+    chromium.click(chromium.element('input'))
+    chromium.type('bof')
+    chromium.alt('r')
+    chromium.wait_for_text('FAUX : MARZELLE !')
+    assert ('StaticText', '      FAUX : MARZELLE !') in chromium.accessible_nodes(), chromium.accessible_nodes()
+    assert ('button', 'Suite') in chromium.accessible_nodes()
+    for _ in range(4):
+        chromium.alt('s')
+        chromium.wait_for('the next question', lambda: chromium.front()['labels'] and
+                          any('?' in label for label in chromium.front()['labels']))
+        chromium.alt('r')
+        chromium.wait_for('a verdict', lambda: chromium.focused() in ('Suite', 'Fin'))
+    chromium.alt('f')
+    chromium.wait_for_text('OH ! CLIQUE LUI LA GUEULE !')
+    nodes = chromium.accessible_nodes()
+    assert ('StaticText', 'OH ! CLIQUE LUI LA GUEULE !') in nodes, nodes
+    assert ('image', 'Marzelle fait au revoir de la main') in nodes, nodes
+
+
+if __name__ == '__main__':
+    run([one_file_from_disk, from_a_web_server, boxes_about_and_close, accessibility_tree], PAGE)
