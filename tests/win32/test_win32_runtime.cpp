@@ -447,7 +447,7 @@ int wmain()
         expect(cyan > 40, "cyan text of the verdict drawn over the portrait: " + str(cyan) + " pixels");
     });
 
-    group("fonts: MS Sans Serif, and the display face or its built-in stand-in", [&] {
+    group("fonts: MS Sans Serif or its scalable sibling, and the display face or its built-in stand-in", [&] {
         HDC dc = GetDC(nullptr);
         wchar_t face[LF_FACESIZE];
         HGDIOBJ old = SelectObject(dc, runtime.fonts().get({displayFace, 24.0, 700}, 96));
@@ -465,8 +465,15 @@ int wmain()
         expect(underWine || std::wstring(face) == L"MS Sans Serif" || std::wstring(face) == L"Microsoft Sans Serif",
                "window font: " + win32::narrow(face));
         if (underWine)
-            std::printf("    (under Wine, MS Sans Serif 8 pt is drawn with %s)\n", win32::narrow(face).c_str());
+            std::printf("    (under Wine, MS Sans Serif 8 pt is asked of %s and drawn with %s)\n",
+                        win32::narrow(runtime.fonts().sansFaceInUse()).c_str(), win32::narrow(face).c_str());
         expect(metrics.tmHeight >= 11 && metrics.tmHeight <= 16, "8 pt is about 13 px high: " + str(metrics.tmHeight));
+        // At twice the scale, twice as high: a face that scales, never a bitmap of fixed sizes.
+        SelectObject(dc, runtime.fonts().get(windowFont, 192));
+        TEXTMETRICW doubled;
+        GetTextMetricsW(dc, &doubled);
+        expect(std::abs(doubled.tmHeight - 2 * metrics.tmHeight) <= 2,
+               "8 pt at 192 dpi is " + str(doubled.tmHeight) + " px high, at 96 dpi " + str(metrics.tmHeight));
         SelectObject(dc, old);
         ReleaseDC(nullptr, dc);
     });

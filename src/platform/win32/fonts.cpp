@@ -33,24 +33,41 @@ HFONT narrowed(HFONT natural, LOGFONTW font)
     return made;
 }
 
-int CALLBACK faceFound(const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM found)
+// "MS Sans Serif" is a bitmap face on Windows, of a few fixed sizes that do
+// not scale; its TrueType sibling has the same metrics and draws any size.
+constexpr wchar_t scalableSansFace[] = L"Microsoft Sans Serif";
+
+int CALLBACK faceFound(const LOGFONTW *, const TEXTMETRICW *, DWORD type, LPARAM found)
 {
-    *reinterpret_cast<bool *>(found) = true;
+    *reinterpret_cast<DWORD *>(found) = type | 0x8000; // found, whatever its type
     return 0;
 }
 
-} // namespace
-
-bool Fonts::installed(const std::wstring &face)
+// The face's FontType bits with 0x8000 set, or 0 when it is not installed.
+DWORD faceType(const std::wstring &face)
 {
     LOGFONTW wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
     wcsncpy(wanted.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-    bool found = false;
+    DWORD found = 0;
     HDC screen = GetDC(nullptr);
     EnumFontFamiliesExW(screen, &wanted, faceFound, reinterpret_cast<LPARAM>(&found), 0);
     ReleaseDC(nullptr, screen);
     return found;
+}
+
+} // namespace
+
+bool Fonts::installed(const std::wstring &face) { return faceType(face) != 0; }
+
+const std::wstring &Fonts::sansFaceInUse()
+{
+    if (m_sansFace.empty()) {
+        m_sansFace = widen(sansFace);
+        if ((faceType(m_sansFace) & RASTER_FONTTYPE) && installed(scalableSansFace))
+            m_sansFace = scalableSansFace;
+    }
+    return m_sansFace;
 }
 
 Fonts::Fonts() : m_displayFace(widen(displayFace))
@@ -89,7 +106,9 @@ HFONT Fonts::get(const FontSpec &wanted, int dpi)
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    std::wstring face = wanted.face == displayFace ? m_displayFace : widen(wanted.face);
+    std::wstring face = wanted.face == displayFace ? m_displayFace
+                        : wanted.face == sansFace  ? sansFaceInUse()
+                                                   : widen(wanted.face);
     // The stand-in exists as bold italic only: ask for just that.
     if (face == standInFace)
         font.lfItalic = TRUE;

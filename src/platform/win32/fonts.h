@@ -30,12 +30,16 @@ public:
     HFONT get(const FontSpec &font, int dpi);
     // The face that draws the display face: "Odessa LET" or its stand-in.
     const std::wstring &displayFaceInUse() const { return m_displayFace; }
+    // The face that draws "MS Sans Serif": itself, or "Microsoft Sans Serif"
+    // where it is the bitmap face that does not scale (Windows' own).
+    const std::wstring &sansFaceInUse();
 
     static bool installed(const std::wstring &face);
 
 private:
     HANDLE m_embedded = nullptr;
     std::wstring m_displayFace;
+    std::wstring m_sansFace; // found on first use
     std::map<std::tuple<std::string_view, double, int, int>, HFONT> m_fonts;
 };
 
