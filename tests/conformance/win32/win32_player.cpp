@@ -137,13 +137,17 @@ void Win32Player::onTick()
         // and must wait inside it.
         const bool onSuite = GetCurrentFiber() == m_suiteFiber;
         m_actsOnSuite += onSuite;
+        ++m_acting;
         act();
+        --m_acting;
         m_actsOnSuite -= onSuite;
         return;
     }
     // A tick comes only once no input and no posted message waits: what
-    // the suite handed to the desktop has been delivered.
-    if (GetCurrentFiber() == m_threadFiber && m_suiteWaiting && Clock::now() >= m_until && queueQuiet()) {
+    // the suite handed to the desktop has been delivered. While an act runs
+    // in a box, the suite waits for it, as a player's hands are on the box.
+    if (GetCurrentFiber() == m_threadFiber && m_suiteWaiting && m_acting == 0 && Clock::now() >= m_until &&
+        queueQuiet()) {
         m_suiteWaiting = false;
         SwitchToFiber(m_suiteFiber);
     }

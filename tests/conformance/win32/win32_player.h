@@ -19,7 +19,7 @@ namespace tolvane::conformance {
 // the input handled. So a menu opened by Alt+J stays open while the suite
 // goes on to press Q, as under a real player's fingers. An act for an input
 // or error box runs on a tick inside the box's own loop and waits there,
-// pumping; the box returns once its act is done.
+// pumping; the box returns once its act is done, and the suite waits for it.
 class Win32Player final : public Player {
 public:
     Win32Player();
@@ -73,6 +73,7 @@ private:
     const std::function<void()> *m_suite = nullptr;
     bool m_suiteDone = false;
     bool m_suiteWaiting = false;
+    int m_acting = 0;      // acts running, on either fiber
     int m_actsOnSuite = 0; // acts running on the suite's fiber, inside a box it opened
     Clock::time_point m_until{};
     UINT_PTR m_timer = 0;
