@@ -12,7 +12,9 @@
 #include "platform/win32/window.h"
 #include "probe.h"
 #include "synthetic_input.h"
+#include "resources/control_rules.h"
 #include "resources/screen_layout.h"
+#include "runtime/checks.h"
 #include "screens/screen_factory.h"
 #include "shell/game.h"
 #include "shell/quiz_script.h"
@@ -252,6 +254,9 @@ void click(HWND child)
 }
 
 // The client size is the layout's, and the outer frame is centred on the display.
+// 96, or the scale the Wine prefix's LogPixels sets (run_under_wine.sh --dpi).
+int displayDpi() { return static_cast<int>(GetDpiForSystem()); }
+
 void checkPlaced(const std::string &name)
 {
     HWND hwnd = windowOf(name);
@@ -262,13 +267,15 @@ void checkPlaced(const std::string &name)
     RECT client, outer;
     GetClientRect(hwnd, &client);
     GetWindowRect(hwnd, &outer);
-    expect(client.right == std::lround(layout->clientWidth / 15.0) &&
-               client.bottom == std::lround(layout->clientHeight / 15.0),
+    const int dpi = displayDpi();
+    expect(client.right == pixelsFromTwips(layout->clientWidth, dpi) &&
+               client.bottom == pixelsFromTwips(layout->clientHeight, dpi),
            name + ": client area " + str(client.right) + "x" + str(client.bottom));
+    // The centring rule in twips at the display's scale.
     const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-    const double left = (sw * 15) / 2.0 - (outer.right - outer.left) * 15 / 2.0;
-    const double top = (sh * 15) / 2.0 - (outer.bottom - outer.top) * 15 / 2.0;
-    expect(outer.left == std::lround(left / 15) && outer.top == std::lround(top / 15),
+    const double left = twipsFromPixels(sw, dpi) / 2.0 - twipsFromPixels(outer.right - outer.left, dpi) / 2.0;
+    const double top = twipsFromPixels(sh, dpi) / 2.0 - twipsFromPixels(outer.bottom - outer.top, dpi) / 2.0;
+    expect(outer.left == runtime::windowPixels(float(left), dpi) && outer.top == runtime::windowPixels(float(top), dpi),
            name + ": at " + str(outer.left) + "," + str(outer.top) + ", not centred");
 }
 
@@ -337,7 +344,10 @@ void answerByKeyboard(const QuizStep &step, const std::string &answer)
 }
 
 // The closing screen: where the portrait is, in client coordinates.
-POINT portraitCentre() { return {(3120 + 2490 / 2) / 15, (2040 + 3495 / 2) / 15}; }
+POINT portraitCentre()
+{
+    return {pixelsFromTwips(3120 + 2490 / 2, displayDpi()), pixelsFromTwips(2040 + 3495 / 2, displayDpi())};
+}
 
 } // namespace
 
@@ -373,7 +383,8 @@ int wmain()
         std::fflush(stdout);
     };
 
-    scenario("the whole game from the keyboard alone, every answer right, ended by Alt+J Q", 0, [] {
+    scenario("the whole game from the keyboard alone, every window where it belongs at the display's scale, every "
+             "answer right, ended by Alt+J Q", 0, [] {
         inFront("TOLVANE1");
         checkPlaced("TOLVANE1");
         const auto shown = read<Clock::time_point>([] { return seen.shownAt["TOLVANE1"]; });
@@ -427,7 +438,7 @@ int wmain()
         checkPlaced("TOLVANE1");
         POINT origin{0, 0};
         ClientToScreen(about, &origin);
-        expect(origin.x == 2700 / 15 && origin.y == 4530 / 15,
+        expect(origin.x == pixelsFromTwips(2700, displayDpi()) && origin.y == pixelsFromTwips(4530, displayDpi()),
                "About box's client area at " + str(origin.x) + "," + str(origin.y));
         PostMessageW(about, WM_CLOSE, 0, 0);
         waitFor([] { return windowOf("frmapropos") == nullptr; });

@@ -33,14 +33,15 @@ if(TOLVANE_MINGW_CXX)
     set_tests_properties(conformance_win32 PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600
         ENVIRONMENT TOLVANE_WINE_TIMEOUT=540)
     # At the display scales players use (125, 150 and 200 %): every window
-    # measured at that scale, and the conformance suite.
+    # measured at that scale, a whole game, and the conformance suite.
     foreach(dpi 120 144 192)
         add_test(NAME win32_at_${dpi}_dpi
             COMMAND ${CMAKE_CURRENT_LIST_DIR}/run_under_wine.sh --dpi=${dpi}
                     ${CMAKE_BINARY_DIR}/windows/tests/win32/test_win32_runtime.exe
+                    ${CMAKE_BINARY_DIR}/windows/tests/win32/test_win32_game.exe
                     ${CMAKE_BINARY_DIR}/windows/tests/conformance/conformance_win32.exe)
         set_tests_properties(win32_at_${dpi}_dpi PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300
-            ENVIRONMENT "TOLVANE_WIN32_ONLY=windows at the display's scale;TOLVANE_PLAY_ACTIONS=0")
+            ENVIRONMENT "TOLVANE_WIN32_ONLY=at the display's scale;TOLVANE_PLAY_ACTIONS=0")
     endforeach()
     # The program file a Windows player copies: GUI, its imports, its icon and version block.
     add_test(NAME windows_program_file
