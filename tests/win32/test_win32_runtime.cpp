@@ -313,6 +313,33 @@ int wmain()
         expect(m.events->count("jouer.Click") == 1, "Alt+J does not click Jouer once shown");
     });
 
+    group("a window moved to a display of another scale is laid out again there (WM_DPICHANGED)", [&] {
+        Made m = make(ScreenId::TOLVANE2);
+        centre(*m.window);
+        showAndWait(*m.window);
+        const int other = dpi * 5 / 4; // 125 % of the display's: the window still fits on it
+        RECT suggested;
+        GetWindowRect(m.w().handle(), &suggested);
+        SendMessageW(m.w().handle(), WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
+        RECT client, outer, box;
+        GetClientRect(m.w().handle(), &client);
+        GetWindowRect(m.w().handle(), &outer);
+        const ScreenLayout &layout = layoutOf(ScreenId::TOLVANE2);
+        expect(client.right == pixelsFromTwips(layout.clientWidth, other) &&
+                   client.bottom == pixelsFromTwips(layout.clientHeight, other),
+               "client " + str(client.right) + "x" + str(client.bottom) + " at " + str(other) + " dpi");
+        expect(m.window->width() == twipsFromPixels(outer.right - outer.left, other), "Width in twips at the new scale");
+        const HWND answer = Probe::controlWindow(m.w(), "marzelletxt");
+        GetWindowRect(answer, &box);
+        MapWindowPoints(nullptr, m.w().handle(), reinterpret_cast<POINT *>(&box), 2);
+        expect(box.left == pixelsFromTwips(3120, other) && box.right - box.left == pixelsFromTwips(3120 + 2415, other) -
+                                                                                    pixelsFromTwips(3120, other),
+               "the answer box at " + str(box.left) + ", " + str(box.right - box.left) + " px wide");
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(answer, WM_GETFONT, 0, 0));
+        expect(font == runtime.fonts().get(Probe::layout(m.w()).controls[1].font, other), "the answer box's font");
+        expect(suggested.left == outer.left && suggested.top == outer.top, "not where the desktop suggested");
+    });
+
     group("a window destroyed by its own click", [&] {
         Made q = make(ScreenId::tolvane17);
         q.events->hook = [&](std::string_view control, std::string_view) {
