@@ -11,6 +11,7 @@
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
 #include "probe.h"
+#include "forwarding_runtime.h"
 #include "synthetic_input.h"
 #include "resources/control_rules.h"
 #include "resources/screen_layout.h"
@@ -125,35 +126,15 @@ private:
     std::string m_name;
 };
 
-class SeenRuntime : public runtime::Runtime {
+// The Win32 runtime, every window it builds wrapped to be seen.
+class SeenRuntime : public testing::ForwardingRuntime {
 public:
-    explicit SeenRuntime(win32::Win32Runtime &inner) : m_inner(inner) {}
+    using ForwardingRuntime::ForwardingRuntime;
     std::unique_ptr<runtime::Window> createWindow(const ScreenLayout &layout, runtime::PictureSource &pictures,
                                                   runtime::WindowEvents &events) override
     {
         return std::make_unique<SeenWindow>(m_inner.createWindow(layout, pictures, events), layout);
     }
-    float displayWidth() const override { return m_inner.displayWidth(); }
-    float displayHeight() const override { return m_inner.displayHeight(); }
-    std::string inputBox(std::string_view prompt, std::string_view title) override
-    {
-        return m_inner.inputBox(prompt, title);
-    }
-    void errorBox(std::string_view title, std::string_view message) override { m_inner.errorBox(title, message); }
-    int run() override { return m_inner.run(); }
-    void end(int status) override { m_inner.end(status); }
-    bool equalIgnoringCase(std::string_view a, std::string_view b) const override
-    {
-        return m_inner.equalIgnoringCase(a, b);
-    }
-    std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
-                                                    runtime::PixelRect part) const override
-    {
-        return m_inner.decodePicture(file, part);
-    }
-
-private:
-    win32::Win32Runtime &m_inner;
 };
 
 // --- The player's side.
