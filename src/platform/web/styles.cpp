@@ -7,7 +7,7 @@ namespace tolvane::web {
 namespace {
 
 // The same stand-in faces as the Linux build, built into the page under these names.
-const char *pageFaceFor(std::string_view layoutFace)
+const char *standInFor(std::string_view layoutFace)
 {
     return layoutFace == displayFace ? "\"Lobster Two\"" : "\"Liberation Sans\"";
 }
@@ -16,8 +16,10 @@ const char *pageFaceFor(std::string_view layoutFace)
 
 std::string cssFont(const FontSpec &font)
 {
-    char css[96];
-    std::snprintf(css, sizeof css, "%d %gpt %s", font.weight, font.points, pageFaceFor(font.face));
+    // The game's own face where the player has it, the stand-in after it.
+    char css[128];
+    std::snprintf(css, sizeof css, "%d %gpt \"%.*s\", %s", font.weight, font.points, int(font.face.size()),
+                  font.face.data(), standInFor(font.face));
     return css;
 }
 
