@@ -21,9 +21,11 @@ def one_file_from_disk(chromium):
     with open(PAGE, encoding='utf-8') as f:
         html = f.read()
     # Everything is inside: nothing is fetched from anywhere else (the pictures'
-    # blob: addresses are made by the page's own script).
+    # blob: addresses are made by the page's own script), but for the manifest
+    # that the page names when it is served, never from disk.
     outside = re.findall(r'''(?:src|href)\s*=\s*["'](?!data:)[^"']*|url\((?!"?data:|"'\+Desktop)[^)]*\)''', html)
-    assert outside == [], outside
+    assert outside == ['href="manifest.webmanifest'], outside
+    assert chromium.driver.execute_script("return document.querySelector('link[rel=manifest]')") is None
     policy = chromium.driver.execute_script(
         "return document.querySelector('meta[http-equiv=\"Content-Security-Policy\"]').content")
     assert "default-src 'none'" in policy and "script-src 'sha256-" in policy and 'unsafe-inline' not in policy, policy

@@ -90,7 +90,7 @@ def write_offline_files(page_path, page_text, title, description, icons, worker_
         f.write(worker)
     with open(os.path.join(folder, 'robots.txt'), 'w', encoding='utf-8') as f:
         f.write('User-agent: *\nAllow: /\n')
-    return ('<meta name="theme-color" content="%s">\n<link rel="manifest" href="manifest.webmanifest">'
+    return ('<meta name="theme-color" content="%s">'
             % THEME_COLOUR)
 
 

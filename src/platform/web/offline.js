@@ -1,5 +1,11 @@
-// Served from a web server, the page keeps itself for play without a network
-// (service_worker.js). From disk it plays as it is.
-if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {
+// Served from a web server, the page names its manifest (so that it can be
+// installed) and keeps itself for play without a network (service_worker.js).
+// From disk it plays as it is.
+(function () {
+  if (!('serviceWorker' in navigator) || !/^https?:$/.test(location.protocol)) return;
+  var manifest = document.createElement('link');
+  manifest.rel = 'manifest';
+  manifest.href = 'manifest.webmanifest';
+  document.head.appendChild(manifest);
   addEventListener('load', function () { navigator.serviceWorker.register('service_worker.js'); });
-}
+})();
