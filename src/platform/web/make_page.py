@@ -120,9 +120,10 @@ def main():
             icons[name] = data_url('image/png', f.read())
     # The script reads its own WebAssembly from a data: address (connect-src);
     # the pictures are blob: addresses the script makes.
-    # Served, the page may name its manifest and start its service worker.
+    # Served, the page may name its manifest, start its service worker, and be
+    # read by the tools that audit it (robots.txt, fetched from the page).
     policy = ("default-src 'none'; script-src %s 'wasm-unsafe-eval'; style-src %s; img-src 'self' data: blob:; "
-              "font-src data:; connect-src data:; manifest-src 'self'; worker-src 'self'; base-uri 'none'; "
+              "font-src data:; connect-src 'self' data:; manifest-src 'self'; worker-src 'self'; base-uri 'none'; "
               "form-action 'none'" % (source_hash(script), source_hash(style)))
     with open(args.template, encoding='utf-8') as f:
         page = f.read()
