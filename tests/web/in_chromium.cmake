@@ -31,9 +31,13 @@ if(TOLVANE_EMCMAKE)
     add_test(NAME conformance_web
         COMMAND ${TOLVANE_TEST_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/test_conformance.py
                 ${CMAKE_BINARY_DIR}/web/tests/conformance/web/conformance.html)
+    # The suite again on a phone's screen, where the windows are drawn smaller.
+    add_test(NAME conformance_web_phone
+        COMMAND ${TOLVANE_TEST_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/test_conformance.py --phone
+                ${CMAKE_BINARY_DIR}/web/tests/conformance/web/conformance.html)
 else()
-    foreach(test web_page web_games web_phone conformance_web)
+    foreach(test web_page web_games web_phone conformance_web conformance_web_phone)
         add_test(NAME ${test} COMMAND sh -c "echo 'SKIP: emcmake not found (Debian package emscripten)'; exit 77")
     endforeach()
 endif()
-set_tests_properties(web_page web_games web_phone conformance_web PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300)
+set_tests_properties(web_page web_games web_phone conformance_web conformance_web_phone PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300)

@@ -24,12 +24,6 @@ namespace tolvane::web {
 
 class WebWindow;
 
-// A window's client area, in twips.
-struct ClientArea {
-    int width = 0;
-    int height = 0;
-};
-
 class WebRuntime final : public runtime::Runtime {
 public:
     // `title` names the page: its title, and the page left when the game is over.
