@@ -119,6 +119,12 @@ def game_by_taps(chromium):
     tap(chromium, chromium.element('.client'))
     chromium.wait_for('the menu closed', lambda: chromium.driver.execute_script(
         "return !document.querySelector('.menu-item.open')"), timeout=5)
+    # The About box, where it is laid out, and its close box.
+    tap(chromium, chromium.element('.menu-item[aria-label="A propos de..."]'))
+    chromium.wait_for_text('DE KORVATH')
+    in_view_on_every_screen(chromium)
+    tap(chromium, chromium.element('.close'))
+    chromium.wait_for_text('Camille!')
     for number, ((answer, _), (verdict, next_button), question, button) in enumerate(
             zip(ANSWERS, VERDICTS, QUESTIONS, ANSWER_BUTTONS)):
         chromium.wait_for_text(question)
