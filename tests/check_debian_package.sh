@@ -60,7 +60,13 @@ for file in usr/games/tolvane \
         usr/share/applications/fr.korvath.tolvane.desktop \
         usr/share/metainfo/fr.korvath.tolvane.metainfo.xml \
         usr/share/icons/hicolor/16x16/apps/fr.korvath.tolvane.png \
+        usr/share/icons/hicolor/24x24/apps/fr.korvath.tolvane.png \
         usr/share/icons/hicolor/32x32/apps/fr.korvath.tolvane.png \
+        usr/share/icons/hicolor/48x48/apps/fr.korvath.tolvane.png \
+        usr/share/icons/hicolor/64x64/apps/fr.korvath.tolvane.png \
+        usr/share/icons/hicolor/128x128/apps/fr.korvath.tolvane.png \
+        usr/share/icons/hicolor/256x256/apps/fr.korvath.tolvane.png \
+        usr/share/icons/hicolor/scalable/apps/fr.korvath.tolvane.svg \
         usr/share/man/man6/tolvane.6.gz \
         usr/share/man/fr/man6/tolvane.6.gz \
         usr/share/doc/tolvane/copyright \
@@ -80,6 +86,21 @@ changelog_version=$(gzip -dc "$root/usr/share/doc/tolvane/changelog.gz" | sed -n
 [ "$changelog_version" = "$version" ] || fail "the changelog's last entry is ${changelog_version:-missing}, the package $version"
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/fr.korvath.tolvane.metainfo.xml" \
     || fail "the metainfo has no release $version"
+
+# What a software centre's catalogue makes of the installed files: no error,
+# no warning, and the icon found at the sizes the centres show.
+compose=$scratch/appstream
+if ! appstreamcli compose --no-color --no-net --print-report=full --origin=tolvane \
+        --result-root="$compose" --hints-dir="$compose/hints" "$root" >"$scratch/compose.log" 2>&1; then
+    fail "appstreamcli compose fails (appstream-compose is installed by tools/install-deps)"
+fi
+cat "$scratch/compose.log"
+grep -Eq '^ *(E|W): ' "$scratch/compose.log" && fail "appstreamcli compose reports errors or warnings"
+catalogue=$compose/usr/share/swcatalog/xml/tolvane.xml.gz
+for size in 64 128; do
+    gzip -dc "$catalogue" 2>/dev/null | grep -q "<icon type=\"cached\" width=\"$size\"" \
+        || fail "the catalogue has no $size px icon"
+done
 
 # Debian's verdict: informational tags are fine, errors and warnings are not.
 status=0

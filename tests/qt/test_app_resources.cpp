@@ -149,6 +149,9 @@ private slots:
     void qtReadsTheIco();
     void desktopIcons_data();
     void desktopIcons();
+    void iconAtEverySize_data();
+    void iconAtEverySize();
+    void maskableIconKeepsToTheSafeCircle();
     void desktopEntryValidates();
     void metainfoValidates();
     void identityAgrees();
@@ -390,6 +393,62 @@ void TestAppResources::desktopIcons()
     const Entry e = entryAt(ico, image);
     const Decoded d = decodeDib(ico.mid(e.offset, e.bytes));
     sameAsIconImage(picture, d, png);
+}
+
+void TestAppResources::iconAtEverySize_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size : {16, 24, 32, 48, 64, 128, 180, 192, 256, 512})
+        QTest::newRow(qPrintable(QStringLiteral("%1x%1").arg(size))) << size;
+}
+
+void TestAppResources::iconAtEverySize()
+{
+    // The one drawing at each size: transparent corners, the white body in
+    // the middle, each of its five colours.
+    QFETCH(int, size);
+    const QString png = QStringLiteral("icons/%1x%1/tolvane.png").arg(size);
+    const QImage picture = QImage(kAppDir + QLatin1Char('/') + png).convertToFormat(QImage::Format_ARGB32);
+    QVERIFY2(!picture.isNull(), qPrintable(png));
+    QCOMPARE(picture.size(), QSize(size, size));
+    for (const QPoint corner : {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1), QPoint(size - 1, size - 1)})
+        QCOMPARE(qAlpha(picture.pixel(corner)), 0);
+    QCOMPARE(picture.pixel(size / 2, size / 2), 0xFFFFFFFFu);
+    const QSet<QRgb> inks{kStandardColours[kBlack], kStandardColours[kLightGrey], kStandardColours[kDarkGrey],
+                          kStandardColours[kCyan], kStandardColours[kWhite]};
+    QSet<QRgb> opaque;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            if (qAlpha(picture.pixel(x, y)) == 255)
+                opaque.insert(picture.pixel(x, y) & 0xFFFFFFu);
+    QVERIFY2(opaque.contains(inks), qPrintable(png));
+    // The small icons are crisp, one ink a pixel; the larger ones mix inks at edges.
+    if (size <= 32)
+        QVERIFY2(inks.contains(opaque), qPrintable(png));
+}
+
+void TestAppResources::maskableIconKeepsToTheSafeCircle()
+{
+    // A phone cuts the maskable icon to a shape of its own, which always
+    // keeps the circle of 80 % of the square: the square is opaque, and
+    // outside that circle nothing but the background shows.
+    const QImage picture =
+        QImage(kAppDir + QStringLiteral("/icons/maskable-512x512/tolvane.png")).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(picture.size(), QSize(512, 512));
+    const QRgb background = picture.pixel(0, 0);
+    int drawn = 0;
+    for (int y = 0; y < 512; ++y)
+        for (int x = 0; x < 512; ++x) {
+            const QRgb p = picture.pixel(x, y);
+            QVERIFY2(qAlpha(p) == 255, qPrintable(QStringLiteral("%1,%2 is not opaque").arg(x).arg(y)));
+            const double dx = x + 0.5 - 256, dy = y + 0.5 - 256;
+            if (p != background) {
+                ++drawn;
+                QVERIFY2(dx * dx + dy * dy < 204.8 * 204.8,
+                         qPrintable(QStringLiteral("%1,%2 is drawn outside the safe circle").arg(x).arg(y)));
+            }
+        }
+    QVERIFY2(drawn > 512 * 512 / 4, "the drawing is missing or too small");
 }
 
 void TestAppResources::desktopEntryValidates()

@@ -1,6 +1,6 @@
 # Included by the native build's tests: cross-builds the game's page with
-# Emscripten into <build>/web and plays it in headless Chromium through
-# WebDriver (tests/web/*.py). Each test is skipped (77) with the reason where
+# Emscripten into <build>/web (the web preset, as make web does) and plays it
+# in headless Chromium through WebDriver (tests/web/*.py). Each test is skipped (77) with the reason where
 # Emscripten, Chromium, chromedriver or Selenium is missing. Once per make
 # test: in the player's build only, not in the sanitizer's or the core's.
 if(TOLVANE_SANITIZE OR CMAKE_CROSSCOMPILING OR NOT Qt6_FOUND)
@@ -18,8 +18,7 @@ if(TOLVANE_EMCMAKE)
     ExternalProject_Add(web_page
         SOURCE_DIR ${PROJECT_SOURCE_DIR}
         BINARY_DIR ${CMAKE_BINARY_DIR}/web
-        CONFIGURE_COMMAND ${emscripten_env} ${TOLVANE_EMCMAKE} ${CMAKE_COMMAND} -S <SOURCE_DIR> -B <BINARY_DIR>
-                          -DCMAKE_BUILD_TYPE=Release -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
+        CONFIGURE_COMMAND ${CMAKE_COMMAND} --preset web -S <SOURCE_DIR> -B <BINARY_DIR>
         BUILD_COMMAND ${emscripten_env} ${CMAKE_COMMAND} --build <BINARY_DIR> -j 2
         INSTALL_COMMAND ""
         BUILD_ALWAYS ON)

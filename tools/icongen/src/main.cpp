@@ -6,13 +6,21 @@
 //   rc/icon-30002.dib           32 x 32, sixteen colours } as tolvane.rc stores them under
 //   rc/icon-30003.dib           16 x 16, sixteen colours } their own resource ids
 //   rc/icon-group-1.bin         the icon group that lists them by those ids
-//   icons/16x16/tolvane.png     the same drawing for the Linux desktop,
-//   icons/32x32/tolvane.png     in the sixteen colours, with alpha
+//   icons/NxN/tolvane.png       the same drawing for desktops and the page, in
+//                               the sixteen colours with alpha: crisp, one ink a
+//                               pixel, at 16, 24 and 32; smooth at 48, 64, 128,
+//                               256 (desktops), 180 (phones' home screens), 192
+//                               and 512 (the page's manifest)
+//   icons/maskable-512x512/tolvane.png  the same on a full square, kept within
+//                               the circle that phones never cut
+//   icons/scalable/tolvane.svg  the same drawing in vector form
 // The output depends only on these sources: no clock, no locale, no library.
 
 #include "drawing.h"
 #include "icon_formats.h"
 #include "png_writer.h"
+#include "raster.h"
+#include "svg_writer.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -37,22 +45,16 @@ bool writeFile(const std::filesystem::path &dir, const std::string &name, const 
         std::fprintf(stderr, "icongen: cannot write %s\n", path.string().c_str());
         return false;
     }
-    std::printf("%-26s %6zu bytes\n", name.c_str(), bytes.size());
+    std::printf("%-36s %6zu bytes\n", name.c_str(), bytes.size());
     return true;
 }
 
-Bytes pngOf(const Drawing &d)
-{
-    Bytes rgba;
-    rgba.reserve(std::size_t(d.size) * std::size_t(d.size) * 4);
-    for (int y = 0; y < d.size; ++y)
-        for (int x = 0; x < d.size; ++x) {
-            const Ink ink = d.at(x, y);
-            const Rgb c = colourOf(ink);
-            rgba.insert(rgba.end(), {c.r, c.g, c.b, std::uint8_t(ink == Ink::Clear ? 0 : 0xFF)});
-        }
-    return encodePng(d.size, d.size, rgba);
-}
+constexpr int kCrispSizes[] = {16, 24, 32};
+constexpr int kSmoothSizes[] = {48, 64, 128, 180, 192, 256, 512};
+constexpr int kMaskableSize = 512;
+
+std::string pngName(const std::string &folder) { return "icons/" + folder + "/tolvane.png"; }
+std::string squareOf(int size) { return std::to_string(size) + "x" + std::to_string(size); }
 
 } // namespace
 
@@ -86,7 +88,13 @@ int main(int argc, char **argv)
     for (std::size_t i = 0; i < images.size(); ++i)
         ok = writeFile(out, "rc/icon-" + std::to_string(kFirstImageId + i) + ".dib", images[i].dib) && ok;
     ok = writeFile(out, "rc/icon-group-1.bin", encodeIconGroup(images, kFirstImageId)) && ok;
-    ok = writeFile(out, "icons/16x16/tolvane.png", pngOf(small)) && ok;
-    ok = writeFile(out, "icons/32x32/tolvane.png", pngOf(large)) && ok;
+    for (int size : kCrispSizes)
+        ok = writeFile(out, pngName(squareOf(size)), encodePng(size, size, rgbaOf(drawIcon(size)))) && ok;
+    for (int size : kSmoothSizes)
+        ok = writeFile(out, pngName(squareOf(size)), encodePng(size, size, smoothRgba(size))) && ok;
+    ok = writeFile(out, pngName("maskable-" + squareOf(kMaskableSize)),
+                   encodePng(kMaskableSize, kMaskableSize, maskableRgba(kMaskableSize))) && ok;
+    const std::string svg = iconSvg();
+    ok = writeFile(out, "icons/scalable/tolvane.svg", Bytes(svg.begin(), svg.end())) && ok;
     return ok ? 0 : 1;
 }

@@ -1,7 +1,10 @@
 #include "png_writer.h"
 
+#include "deflate.h"
+
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <stdexcept>
 #include <string_view>
 
@@ -32,17 +35,6 @@ std::uint32_t crc32(const std::uint8_t *data, std::size_t length)
     return c ^ 0xFFFFFFFFu;
 }
 
-std::uint32_t adler32(const Bytes &data)
-{
-    std::uint32_t a = 1;
-    std::uint32_t b = 0;
-    for (std::uint8_t byte : data) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    return (b << 16) | a;
-}
-
 void put32be(Bytes &out, std::uint32_t value)
 {
     for (int shift = 24; shift >= 0; shift -= 8)
@@ -58,24 +50,52 @@ void putChunk(Bytes &out, std::string_view type, const Bytes &data)
     put32be(out, crc32(out.data() + typeAt, out.size() - typeAt));
 }
 
-// A zlib stream of stored (uncompressed) deflate blocks.
-Bytes zlibStored(const Bytes &raw)
+int paeth(int a, int b, int c)
 {
-    Bytes out{0x78, 0x01};
-    std::size_t at = 0;
-    do {
-        const std::size_t length = std::min<std::size_t>(raw.size() - at, 0xFFFF);
-        const bool last = at + length == raw.size();
-        out.push_back(last ? 1 : 0);
-        out.push_back(std::uint8_t(length & 0xFF));
-        out.push_back(std::uint8_t(length >> 8));
-        out.push_back(std::uint8_t(~length & 0xFF));
-        out.push_back(std::uint8_t((~length >> 8) & 0xFF));
-        out.insert(out.end(), raw.begin() + std::ptrdiff_t(at), raw.begin() + std::ptrdiff_t(at + length));
-        at += length;
-    } while (at < raw.size());
-    put32be(out, adler32(raw));
+    const int p = a + b - c;
+    const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+    if (pa <= pb && pa <= pc)
+        return a;
+    return pb <= pc ? b : c;
+}
+
+// A row filtered by one of PNG's filters (1 Sub, 2 Up, 4 Paeth; 0 leaves it),
+// given the row above (zeros above the first row).
+Bytes filterRow(int filter, const std::uint8_t *row, const std::uint8_t *above, std::size_t stride)
+{
+    Bytes out(stride + 1);
+    out[0] = std::uint8_t(filter);
+    for (std::size_t i = 0; i < stride; ++i) {
+        const int left = i >= 4 ? row[i - 4] : 0;
+        const int up = above[i];
+        const int upLeft = i >= 4 ? above[i - 4] : 0;
+        int predicted = 0;
+        switch (filter) {
+        case 1: predicted = left; break;
+        case 2: predicted = up; break;
+        case 4: predicted = paeth(left, up, upLeft); break;
+        }
+        out[i + 1] = std::uint8_t(row[i] - predicted);
+    }
     return out;
+}
+
+// The usual choice of filter: the one whose bytes, read as signed, sum smallest.
+Bytes bestFilteredRow(const std::uint8_t *row, const std::uint8_t *above, std::size_t stride)
+{
+    Bytes best;
+    long bestCost = 0;
+    for (int filter : {0, 1, 2, 4}) {
+        Bytes candidate = filterRow(filter, row, above, stride);
+        long cost = 0;
+        for (std::size_t i = 1; i < candidate.size(); ++i)
+            cost += std::abs(int(std::int8_t(candidate[i])));
+        if (best.empty() || cost < bestCost) {
+            best = std::move(candidate);
+            bestCost = cost;
+        }
+    }
+    return best;
 }
 
 } // namespace
@@ -93,18 +113,20 @@ std::vector<std::uint8_t> encodePng(int width, int height, const std::vector<std
     header.push_back(8); // bits per sample
     header.push_back(6); // colour type: RGB with alpha
     header.push_back(0); // deflate
-    header.push_back(0); // adaptive filtering (every row uses filter 0)
+    header.push_back(0); // adaptive filtering
     header.push_back(0); // not interlaced
     putChunk(out, "IHDR", header);
 
     Bytes raw;
     const std::size_t stride = std::size_t(width) * 4;
+    const Bytes zeros(stride, 0);
     for (int y = 0; y < height; ++y) {
-        raw.push_back(0); // filter: none
-        const auto row = rgba.begin() + std::ptrdiff_t(std::size_t(y) * stride);
-        raw.insert(raw.end(), row, row + std::ptrdiff_t(stride));
+        const std::uint8_t *row = rgba.data() + std::size_t(y) * stride;
+        const std::uint8_t *above = y == 0 ? zeros.data() : row - stride;
+        const Bytes filtered = bestFilteredRow(row, above, stride);
+        raw.insert(raw.end(), filtered.begin(), filtered.end());
     }
-    putChunk(out, "IDAT", zlibStored(raw));
+    putChunk(out, "IDAT", zlibCompress(raw));
     putChunk(out, "IEND", {});
     return out;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-// A minimal PNG encoder: 8-bit RGBA, no filtering, the image data stored in
-// uncompressed deflate blocks. Small icons lose nothing by it, and the bytes
-// depend on nothing but the pixels.
+// A minimal PNG encoder: 8-bit RGBA, each row filtered by the usual choice
+// of filter, compressed by our own deflate: the bytes depend on nothing but
+// the pixels.
 
 #include <cstdint>
 #include <vector>
