@@ -22,9 +22,9 @@ def one_file_from_disk(chromium):
         html = f.read()
     # Everything is inside: nothing is fetched from anywhere else (the pictures'
     # blob: addresses are made by the page's own script), but for the manifest
-    # that the page names when it is served, never from disk.
+    # and the home screen's icon that the page names when served, never from disk.
     outside = re.findall(r'''(?:src|href)\s*=\s*["'](?!data:)[^"']*|url\((?!"?data:|"'\+Desktop)[^)]*\)''', html)
-    assert outside == ['href="manifest.webmanifest'], outside
+    assert outside == ['href="manifest.webmanifest', 'href="icons/touch.png'], outside
     assert chromium.driver.execute_script("return document.querySelector('link[rel=manifest]')") is None
     policy = chromium.driver.execute_script(
         "return document.querySelector('meta[http-equiv=\"Content-Security-Policy\"]').content")

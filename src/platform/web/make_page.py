@@ -63,7 +63,7 @@ THEME_COLOUR = '#0a246a'
 BACKGROUND_COLOUR = '#3a6ea5'
 
 
-def write_offline_files(page_path, page_text, title, description, icons, worker_template):
+def write_offline_files(page_path, page_text, title, description, icons, touch_icon, worker_template):
     """The manifest, the icons it names, the service worker and robots.txt,
     beside the page; returns the lines the page's head gains."""
     folder = os.path.dirname(os.path.abspath(page_path))
@@ -83,6 +83,11 @@ def write_offline_files(page_path, page_text, title, description, icons, worker_
     with open(os.path.join(folder, 'manifest.webmanifest'), 'w', encoding='utf-8') as f:
         json.dump(manifest, f, ensure_ascii=False, indent=1)
     files = ['./', page, 'manifest.webmanifest'] + [entry['src'] for entry in entries]
+    if touch_icon and os.path.exists(touch_icon):
+        # What a phone's home screen shows where the manifest is not read.
+        os.makedirs(os.path.join(folder, 'icons'), exist_ok=True)
+        shutil.copyfile(touch_icon, os.path.join(folder, 'icons', 'touch.png'))
+        files.append('icons/touch.png')
     version = hashlib.sha256((page_text + json.dumps(manifest)).encode('utf-8')).hexdigest()[:16]
     with open(worker_template, encoding='utf-8') as f:
         worker = f.read().replace('@VERSION@', 'tolvane-' + version).replace('@FILES@', json.dumps(files))
@@ -107,6 +112,7 @@ def main():
     parser.add_argument('--offline', metavar='SERVICE_WORKER_TEMPLATE',
                         help='write the manifest, service worker and robots.txt beside the page')
     parser.add_argument('--app-icon', action='append', default=[], help='size:purpose:file, where it exists')
+    parser.add_argument('--touch-icon', help='the 180 px icon of a home screen, where it exists')
     parser.add_argument('--output', required=True)
     args = parser.parse_args()
 
@@ -131,7 +137,7 @@ def main():
     head = ''
     if args.offline:
         head = write_offline_files(args.output, page + script + style, args.title, args.description, args.app_icon,
-                                   args.offline)
+                                   args.touch_icon, args.offline)
     for key, value in (('@POLICY@', policy), ("@TITLE@", html.escape(args.title)),
                        ('@DESCRIPTION@', html.escape(args.description)), ('@HEAD@', head),
                        ('@ICON16@', icons['icon16']),

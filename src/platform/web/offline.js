@@ -7,5 +7,9 @@
   manifest.rel = 'manifest';
   manifest.href = 'manifest.webmanifest';
   document.head.appendChild(manifest);
+  var touchIcon = document.createElement('link');
+  touchIcon.rel = 'apple-touch-icon';
+  touchIcon.href = 'icons/touch.png';
+  document.head.appendChild(touchIcon);
   addEventListener('load', function () { navigator.serviceWorker.register('service_worker.js'); });
 })();
