@@ -98,6 +98,7 @@ mergeInto(LibraryManager.library, {
       var frame = field && field.closest('section.window');
       if (!frame) return;
       var view = window.visualViewport;
+      if (view && view.scale > 1.01) return; // pinched in: the player pans to the box
       var top = view ? view.offsetTop : 0;
       var bottom = top + (view ? view.height : innerHeight);
       var r = field.getBoundingClientRect();
