@@ -42,6 +42,10 @@ def one_file_from_disk(chromium):
       return document.fonts.ready.then(() => [...document.fonts].filter(f => f.status === 'loaded')
                                                 .map(f => f.family + ' ' + f.weight).sort());""")
     assert faces == ['Liberation Sans 400', 'Liberation Sans 700', 'Lobster Two 100 900'], faces
+    # The game's own faces come first, where the player has them.
+    families = chromium.driver.execute_script(
+        "return [...new Set([...document.querySelectorAll('.label')].map(l => l.style.fontFamily))].sort()")
+    assert families == ['"MS Sans Serif", "Liberation Sans"', '"Odessa LET", "Lobster Two"'], families
 
 
 def windows_placed_as_on_the_desktop(chromium):
