@@ -50,7 +50,9 @@ play-web: web
 	@echo "Open http://127.0.0.1:$(WEB_PORT)/ in a web browser (Ctrl+C here to stop)."
 	cd $(WEB_BUILD) && python3 -m http.server --bind 127.0.0.1 $(WEB_PORT)
 
-test: test-plain test-sanitize
+# Both suites; the sanitizers' build compiles while the player's build's tests run.
+test: build
+	tools/run-tests $(JOBS) $(TEST_JOBS)
 
 test-plain: build
 	ctest --preset game -j $(TEST_JOBS)
