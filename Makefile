@@ -87,13 +87,22 @@ deb:
 	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD)/cpack-deb.log | grep . \
 		|| { echo "make deb: cpack wrote no package" >&2; exit 1; }
 
+# Lighthouse, pinned (it runs on Node 20), for make bench alone, where npm is there.
+LIGHTHOUSE = $(BUILD)/bench-node/node_modules/.bin/lighthouse
+
 # Start-up, moves, timers, memory and decoding, each beside its baseline; then
-# the web build's size and start-up in headless Chromium; then the Windows
-# program's start-up under Wine beside a bare Win32 window.
+# the web build's size and start-up in headless Chromium, on a desktop and on a
+# phone's slower processor, and Lighthouse's mobile audit of it served; then the
+# Windows program's start-up under Wine beside a bare Win32 window.
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target tolvane-bench tolvane-bench-game tolvane-bench-bare
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/tolvane-bench
 	/usr/bin/python3 bench/web_startup.py $(WEB_BUILD)/index.html
+	@if [ ! -x $(LIGHTHOUSE) ] && command -v npm >/dev/null; then \
+		mkdir -p $(BUILD)/bench-node && cd $(BUILD)/bench-node && npm i -E --no-audit --no-fund lighthouse@12.2.3; \
+	fi
+	@if [ -x $(LIGHTHOUSE) ]; then /usr/bin/python3 bench/web_lighthouse.py $(WEB_BUILD) $(LIGHTHOUSE); \
+	else echo "Lighthouse: skipped, npm not found (Node 20 and its npm)"; fi
 	tests/win32/run_under_wine.sh $(WINDOWS_BUILD)/bench/win32/tolvane-startup-timer.exe
 
 # Draws the game's pictures again into src/resources/pictures.

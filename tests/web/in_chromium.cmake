@@ -22,7 +22,7 @@ if(TOLVANE_EMCMAKE)
         BUILD_COMMAND ${emscripten_env} ${CMAKE_COMMAND} --build <BINARY_DIR> -j 2
         INSTALL_COMMAND ""
         BUILD_ALWAYS ON)
-    foreach(group page games)
+    foreach(group page games phone)
         add_test(NAME web_${group}
             COMMAND ${TOLVANE_TEST_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/test_${group}.py ${TOLVANE_WEB_PAGE})
     endforeach()
@@ -30,9 +30,13 @@ if(TOLVANE_EMCMAKE)
     add_test(NAME conformance_web
         COMMAND ${TOLVANE_TEST_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/test_conformance.py
                 ${CMAKE_BINARY_DIR}/web/tests/conformance/web/conformance.html)
+    # The suite again on a phone's screen, where the windows are drawn smaller.
+    add_test(NAME conformance_web_phone
+        COMMAND ${TOLVANE_TEST_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/test_conformance.py --phone
+                ${CMAKE_BINARY_DIR}/web/tests/conformance/web/conformance.html)
 else()
-    foreach(test web_page web_games conformance_web)
+    foreach(test web_page web_games web_phone conformance_web conformance_web_phone)
         add_test(NAME ${test} COMMAND sh -c "echo 'SKIP: emcmake not found (Debian package emscripten)'; exit 77")
     endforeach()
 endif()
-set_tests_properties(web_page web_games conformance_web PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300)
+set_tests_properties(web_page web_games web_phone conformance_web conformance_web_phone PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300)
