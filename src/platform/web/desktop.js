@@ -136,6 +136,21 @@ mergeInto(LibraryManager.library, {
       w.frame.classList.remove('out-of-view');
       if (focusFirst) w.lastFocus = w.tabOrder.find(Desktop.canFocus) || null;
       Desktop.activate(w);
+      Desktop.retireFirstWindow(w);
+    },
+
+    // The title window drawn into the page (first_window.py) lies over the
+    // program's own, in the same place, until that one's pictures are painted.
+    retireFirstWindow: function (w) {
+      var first = document.getElementById('first-window');
+      if (!first || first.dataset.retiring) return;
+      first.dataset.retiring = 'yes';
+      var pictures = [...w.frame.querySelectorAll('img')].map(function (img) {
+        return img.decode().catch(function () {});
+      });
+      Promise.all(pictures).then(function () {
+        requestAnimationFrame(function () { requestAnimationFrame(function () { first.remove(); }); });
+      });
     },
 
     hideWindow: function (w) {

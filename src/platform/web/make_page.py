@@ -1,8 +1,12 @@
 #!/usr/bin/env python3
-"""Assembles the game's page: one self-contained index.html holding the
-program (its WebAssembly inside the script), the stylesheet, the stand-in
-faces cut down to the letters of Western European languages, and the program
-icon. Its Content-Security-Policy lets only this page's own script and style run.
+"""Assembles the game's page in two files that play from disk or from any web
+server. The page itself is small, painted as soon as it arrives: the
+stylesheet, the program icon, the title window drawn from its layout with the
+letters of its title and menu bars in the stand-in faces, and the pictures it
+shows beside it. Then its program file (a classic script, which a browser
+runs from disk too): the stand-in faces cut down to the letters of Western
+European languages, and the program, its WebAssembly inside the script. The
+page's Content-Security-Policy lets only its own scripts and style run.
 
 With --offline, the files beside it that install it from a web server and keep
 it for play without a network: its web app manifest with the program's icons
@@ -16,10 +20,15 @@ import io
 import json
 import logging
 import os
+import re
 import shutil
+import sys
 
 from fontTools import subset
 from fontTools.ttLib import TTFont
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import first_window  # noqa: E402
 
 # Latin-1, Latin Extended-A, the general punctuation, the euro and trade marks.
 LETTERS = [*range(0x20, 0x7F), *range(0xA0, 0x180), *range(0x2010, 0x2027), 0x2030, 0x2039, 0x203A, 0x20AC, 0x2122]
@@ -29,7 +38,7 @@ def data_url(kind, data):
     return 'data:%s;base64,%s' % (kind, base64.b64encode(data).decode('ascii'))
 
 
-def web_font(path):
+def web_font(path, letters=LETTERS):
     logging.getLogger('fontTools').setLevel(logging.ERROR)
     options = subset.Options()
     options.flavor = 'woff'
@@ -38,20 +47,39 @@ def web_font(path):
     options.layout_features = ['kern', 'liga']
     font = TTFont(path)
     subsetter = subset.Subsetter(options)
-    subsetter.populate(unicodes=LETTERS)
+    subsetter.populate(unicodes=letters)
     subsetter.subset(font)
     out = io.BytesIO()
     subset.save_font(font, out, options)
     return data_url('font/woff', out.getvalue())
 
 
-def font_faces(faces):
+# The face of the title and menu bars (page.css).
+BAR_FAMILY = 'Liberation Sans'
+
+
+def first_faces(faces, text):
+    """The faces of the first window's bars, cut down to the letters of `text`."""
+    letters = sorted({ord(c) for c in text} | {0x20})
+    ranges = ','.join('U+%X' % c for c in letters)
     rules = []
     for face in faces:
         family, weight, style, path = face.split(':', 3)
-        rules.append('@font-face{font-family:"%s";font-weight:%s;font-style:%s;src:url(%s) format("woff")}'
-                     % (family, weight, style, web_font(path)))
+        if family != BAR_FAMILY:
+            continue
+        rules.append('@font-face{font-family:"%s";font-weight:%s;font-style:%s;unicode-range:%s;'
+                     'src:url(%s) format("woff")}' % (family, weight, style, ranges, web_font(path, letters)))
     return '\n'.join(rules) + '\n'
+
+
+def program_faces(faces):
+    """The script that gives the page its whole faces, ahead of the program."""
+    entries = []
+    for face in faces:
+        family, weight, style, path = face.split(':', 3)
+        entries.append([family, 'url(%s) format("woff")' % web_font(path), {'weight': weight, 'style': style}])
+    return ('%s.forEach(function (f) { document.fonts.add(new FontFace(f[0], f[1], f[2])); });\n'
+            % json.dumps(entries))
 
 
 def source_hash(text):
@@ -63,7 +91,7 @@ THEME_COLOUR = '#0a246a'
 BACKGROUND_COLOUR = '#3a6ea5'
 
 
-def write_offline_files(page_path, page_text, title, description, icons, touch_icon, worker_template):
+def write_offline_files(page_path, page_text, title, description, icons, touch_icon, worker_template, kept):
     """The manifest, the icons it names, the service worker and robots.txt,
     beside the page; returns the lines the page's head gains."""
     folder = os.path.dirname(os.path.abspath(page_path))
@@ -82,7 +110,7 @@ def write_offline_files(page_path, page_text, title, description, icons, touch_i
                 'theme_color': THEME_COLOUR, 'background_color': BACKGROUND_COLOUR, 'icons': entries}
     with open(os.path.join(folder, 'manifest.webmanifest'), 'w', encoding='utf-8') as f:
         json.dump(manifest, f, ensure_ascii=False, indent=1)
-    files = ['./', page, 'manifest.webmanifest'] + [entry['src'] for entry in entries]
+    files = ['./', page, 'manifest.webmanifest'] + kept + [entry['src'] for entry in entries]
     if touch_icon and os.path.exists(touch_icon):
         # What a phone's home screen shows where the manifest is not read.
         os.makedirs(os.path.join(folder, 'icons'), exist_ok=True)
@@ -103,49 +131,68 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument('--template', required=True)
     parser.add_argument('--style', required=True)
-    parser.add_argument('--script', required=True)
+    parser.add_argument('--script', required=True, help="the program's script, WebAssembly inside")
+    parser.add_argument('--place', required=True, help='the script that places the first window')
     parser.add_argument('--title', required=True)
     parser.add_argument('--icon16', required=True)
     parser.add_argument('--icon32', required=True)
     parser.add_argument('--description', required=True)
     parser.add_argument('--font', action='append', default=[], help='family:weight:style:file')
+    parser.add_argument('--first-window', nargs=3, required=True, metavar=('LAYOUT_SOURCE', 'LAYOUT', 'HEADER'),
+                        help='the title window: the file of its layout, its name, the menu captions\' header')
+    parser.add_argument('--pictures', required=True, help="the game's pictures")
     parser.add_argument('--offline', metavar='SERVICE_WORKER_TEMPLATE',
                         help='write the manifest, service worker and robots.txt beside the page')
     parser.add_argument('--app-icon', action='append', default=[], help='size:purpose:file, where it exists')
     parser.add_argument('--touch-icon', help='the 180 px icon of a home screen, where it exists')
-    parser.add_argument('--output', required=True)
+    parser.add_argument('--output', required=True, help='the page; its program file goes beside it, named after it')
     args = parser.parse_args()
 
+    folder = os.path.dirname(os.path.abspath(args.output))
+    program_name = os.path.splitext(os.path.basename(args.output))[0] + '.js'
+    layout_source, layout_name, header = args.first_window
+    window, window_rules, shown = first_window.markup(layout_source, layout_name, header, args.title, args.pictures,
+                                        os.path.dirname(layout_source))
+    bar_text = re.sub(r'<[^>]*>', '', window)
     with open(args.style, encoding='utf-8') as f:
-        style = font_faces(args.font) + f.read()
+        style = first_faces(args.font, html.unescape(bar_text)) + f.read() + window_rules
     with open(args.script, encoding='utf-8') as f:
-        script = f.read()
+        program = program_faces(args.font) + f.read()
+    with open(args.place, encoding='utf-8') as f:
+        place = f.read()
+    os.makedirs(os.path.join(folder, 'pictures'), exist_ok=True)
+    for picture in shown:
+        shutil.copyfile(os.path.join(args.pictures, picture), os.path.join(folder, 'pictures', picture))
     icons = {}
     for name in ('icon16', 'icon32'):
         with open(getattr(args, name), 'rb') as f:
             icons[name] = data_url('image/png', f.read())
-    # The script reads its own WebAssembly from a data: address (connect-src);
-    # the pictures are blob: addresses the script makes.
+    # The program file and the first window's pictures are the page's own
+    # ('self', from disk too); the program reads its own WebAssembly from a
+    # data: address (connect-src), and its pictures are blob: addresses it makes.
     # Served, the page may name its manifest, start its service worker, and be
     # read by the tools that audit it (robots.txt, fetched from the page).
-    policy = ("default-src 'none'; script-src %s 'wasm-unsafe-eval'; style-src %s; img-src 'self' data: blob:; "
+    policy = ("default-src 'none'; script-src 'self' %s 'wasm-unsafe-eval'; style-src %s; img-src 'self' data: blob:; "
               "font-src data:; connect-src 'self' data:; manifest-src 'self'; worker-src 'self'; base-uri 'none'; "
-              "form-action 'none'" % (source_hash(script), source_hash(style)))
+              "form-action 'none'" % (source_hash(place), source_hash(style)))
     with open(args.template, encoding='utf-8') as f:
         page = f.read()
-    # The script goes in last: nothing in it is taken for a placeholder.
+    # The scripts go in last: nothing in them is taken for a placeholder.
     head = ''
     if args.offline:
-        head = write_offline_files(args.output, page + script + style, args.title, args.description, args.app_icon,
-                                   args.touch_icon, args.offline)
+        head = write_offline_files(args.output, page + program + style + window, args.title, args.description,
+                                   args.app_icon, args.touch_icon, args.offline,
+                                   [program_name] + ['pictures/' + picture for picture in shown])
     for key, value in (('@POLICY@', policy), ("@TITLE@", html.escape(args.title)),
                        ('@DESCRIPTION@', html.escape(args.description)), ('@HEAD@', head),
-                       ('@ICON16@', icons['icon16']),
-                       ('@ICON32@', icons['icon32']), ('@STYLE@', style)):
+                       ('@ICON16@', icons['icon16']), ('@ICON32@', icons['icon32']), ('@STYLE@', style),
+                       ('@PROGRAM@', program_name), ('@FIRST_WINDOW@', window)):
         page = page.replace(key, value)
-    before, after = page.split('@SCRIPT@')
+    before, after = page.split('@PLACE@')
     with open(args.output, 'w', encoding='utf-8') as f:
-        f.write(before + script + after)
+        f.write(before + place + after)
+    with open(os.path.join(folder, program_name), 'w', encoding='utf-8') as f:
+        f.write(program)
 
 
 if __name__ == '__main__':
