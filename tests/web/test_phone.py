@@ -11,7 +11,7 @@ import time
 
 from chromium import page_or_skip, run
 from test_games import ANSWERS, QUESTIONS, VERDICTS, ANSWER_BUTTONS
-from test_page import served
+from test_page import served, title_window_at_once
 
 PAGE = page_or_skip(sys.argv)
 
@@ -45,7 +45,7 @@ def emulate(chromium, width, height, scale):
 def on_a_phone(chromium):
     chromium.driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
     emulate(chromium, *PHONE)
-    chromium.driver.get('file://' + PAGE)
+    title_window_at_once(chromium, 'file://' + PAGE)
 
 
 def in_view_on_every_screen(chromium):
