@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""The web build's size, and its start-up in headless Chromium: from the
-navigation to the first paint of the title window with its text (the first
-contentful paint: nothing of the page is painted before that window), beside
+"""The web build's size (the page, painted as soon as it arrives, and all it
+loads: its program and the title window's pictures), and its start-up in
+headless Chromium: from the navigation to the first paint of the title window
+with its text (the first contentful paint: nothing of the page is painted
+before that window), beside
 a static page showing a window of the same size with a menu bar and one line
 of text. Loads alternate between the two; medians of each. Once on a desktop,
 once on a phone's processor (Chromium's, four times slowed)."""
@@ -32,11 +34,15 @@ def first_paint(chromium, url):
 def main():
     page = os.path.abspath(sys.argv[1])
     baseline = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'baseline_window.html')
-    size = os.path.getsize(page)
+    folder = os.path.dirname(page)
+    program = os.path.splitext(page)[0] + '.js'
+    pictures = [os.path.join(folder, 'pictures', name) for name in os.listdir(os.path.join(folder, 'pictures'))]
+    size = sum(os.path.getsize(path) for path in [page, program] + pictures)
     print('| figure | the web build | baseline | target | |')
     print('|---|---|---|---|---|')
-    print('| size of %s, everything inside | %.0f KB | | 2048 KB | %s |'
-          % (os.path.relpath(page), size / 1024, 'met' if size <= SIZE_LIMIT else 'missed'))
+    print('| size of %s, painted as it arrives | %.0f KB | | | |' % (os.path.relpath(page), os.path.getsize(page) / 1024))
+    print('| size of the page with its program (%s) and the title window\'s pictures | %.0f KB | | 2048 KB | %s |'
+          % (os.path.basename(program), size / 1024, 'met' if size <= SIZE_LIMIT else 'missed'))
     with Chromium('about:blank') as chromium:
         first_paint(chromium, 'file://' + page)  # the browser's own start-up is no one's
         for where, slowdown in (('a desktop', 1), ("a phone's processor (4x slowed)", 4)):

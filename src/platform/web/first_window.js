@@ -1,6 +1,8 @@
 // The title window drawn into the page, placed before its first paint where
 // the program will place it: at the display's scale (display.js), centred by
 // the game's rule. Laid out again on a rotation until the program takes over.
+// The program (a classic script, which runs from disk too), fetched from the
+// start, runs once the window is painted: it is the page's one long task.
 (function () {
   var frame = document.getElementById('first-window');
   function place() {
@@ -23,4 +25,11 @@
   }
   place();
   addEventListener('resize', place);
+  function run() {
+    var program = document.createElement('script');
+    program.src = document.getElementById('program').href;
+    document.body.appendChild(program);
+  }
+  if (document.hidden) run();
+  else requestAnimationFrame(function () { setTimeout(run); });
 })();

@@ -11,5 +11,7 @@
   touchIcon.rel = 'apple-touch-icon';
   touchIcon.href = 'icons/touch.png';
   document.head.appendChild(touchIcon);
-  addEventListener('load', function () { navigator.serviceWorker.register('service_worker.js'); });
+  var register = function () { navigator.serviceWorker.register('service_worker.js'); };
+  if (document.readyState === 'complete') register();
+  else addEventListener('load', register);
 })();
