@@ -20,6 +20,12 @@
       var half = (Math.round(display / scale) - Math.round(outer / scale)) / 2;
       return (half < 0 ? -Math.round(-half) : Math.round(half)) * scale;
     };
+    // The 2x pictures where a picture's pixel covers 1.5 of the screen's or more.
+    var sharp = devicePixelRatio * scale >= 1.5;
+    frame.querySelectorAll('img').forEach(function (img) {
+      var src = sharp && img.dataset.sharp ? img.dataset.sharp : img.dataset.src;
+      if (img.getAttribute('src') !== src) img.src = src;
+    });
     frame.style.left = centred(root.clientWidth, frame.offsetWidth) + 'px';
     frame.style.top = centred(root.clientHeight, frame.offsetHeight) + 'px';
   }

@@ -53,7 +53,7 @@ def marked(caption):
 
 
 def picture_file(pictures, picture_id):
-    found = glob.glob(os.path.join(pictures, picture_id + '.*'))
+    found = glob.glob(os.path.join(glob.escape(pictures), picture_id + '.*'))
     return os.path.basename(found[0]) if found else None
 
 
@@ -71,10 +71,14 @@ def markup(layout_source, layout_name, screen_layout_header, caption, pictures, 
         if control.get('kind') != 'ControlKind::PictureBox' or control.get('visible') == 'false':
             continue
         name = control['name'].strip('"')
-        file = picture_file(pictures, control.get('picture', 'None').replace('PictureId::', ''))
-        inner = '<img class="picture" src="pictures/%s" alt="">' % file if file else ''
+        picture = control.get('picture', 'None').replace('PictureId::', '')
+        file, sharp = picture_file(pictures, picture), picture_file(pictures, picture + '@2x')
+        # first_window.js gives each its address, the 2x file's on a dense screen.
+        inner = ''
         if file:
-            shown.append(file)
+            inner = '<img class="picture" alt="" data-src="pictures/%s"%s>' % (
+                file, ' data-sharp="pictures/%s"' % sharp if sharp else '')
+            shown += [file] + ([sharp] if sharp else [])
         # The page's policy takes no style attributes: each box is placed by a rule of the stylesheet.
         rules.append('#first-%s{left:%dpx;top:%dpx;width:%dpx;height:%dpx;z-index:%d}' % (
             name, pixels(int(control.get('left', 0))), pixels(int(control.get('top', 0))),
