@@ -37,8 +37,8 @@ windows:
 	cmake --build --preset windows -j $(JOBS)
 	@echo "$(WINDOWS_BUILD)/tolvane.exe"
 
-# The game in a web browser, cross-built with Emscripten: build/web/index.html,
-# one file that plays from disk or from any web server.
+# The game in a web browser, cross-built with Emscripten: build/web/index.html
+# and the files beside it, which play from disk or from any web server.
 web:
 	@tools/install-deps web
 	cmake --preset web
