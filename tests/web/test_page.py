@@ -18,24 +18,25 @@ from test_games import title_then_name_box
 PAGE = page_or_skip(sys.argv)
 
 
-# Where the title window drawn into the page stands once the page is parsed,
-# before its program runs, and the text of its bars.
-FIRST_WINDOW_AT_LOAD = """
-document.addEventListener('DOMContentLoaded', () => {
-  const f = document.getElementById('first-window'), r = f.getBoundingClientRect();
-  window.firstWindow = [r.left, r.top, r.width, r.height, f.querySelector('.title-bar').innerText,
-                        f.querySelector('.menu-bar').innerText];
-});"""
+# A window's place, the text of its bars and where its pictures on view start
+# (the page's may not be read yet).
+SEEN = """
+const at = e => { const r = e.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; };
+const seen = f => [at(f), f.querySelector('.title-bar').innerText, f.querySelector('.menu-bar').innerText,
+                   ...[...f.querySelectorAll('img')].filter(i => i.checkVisibility({visibilityProperty: true}))
+                      .map(i => at(i).slice(0, 2))];"""
 
-PROGRAM_WINDOW = """
-const f = document.querySelector('section.window.active'), r = f.getBoundingClientRect();
-return [r.left, r.top, r.width, r.height, f.querySelector('.title-bar').innerText, f.querySelector('.menu-bar').innerText];"""
+# The title window drawn into the page, once the page is parsed, before its program runs.
+FIRST_WINDOW_AT_LOAD = SEEN + """
+document.addEventListener('DOMContentLoaded', () => { window.firstWindow = seen(document.getElementById('first-window')); });"""
+
+PROGRAM_WINDOW = SEEN + "return seen(document.querySelector('section.window.active'));"
 
 
 def title_window_at_once(chromium, url):
     """The title window is drawn by the page itself, before its program runs;
-    the program's own comes in the same place with the same bars, and the
-    page's goes."""
+    the program's own comes in the same place with the same bars and
+    pictures, and the page's goes."""
     chromium.driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': FIRST_WINDOW_AT_LOAD})
     chromium.driver.get(url)
     chromium.wait_for_text('Jouons tout de suite...')
