@@ -2,7 +2,7 @@
 // the program will place it: at the display's scale (display.js), centred by
 // the game's rule. Laid out again on a rotation until the program takes over.
 // The program (a classic script, which runs from disk too), fetched from the
-// start, runs once the window is painted: it is the page's one long task.
+// start, runs once the window is painted: its start is the page's long task.
 (function () {
   var frame = document.getElementById('first-window');
   function place() {
@@ -36,6 +36,13 @@
     program.src = document.getElementById('program').href;
     document.body.appendChild(program);
   }
+  // The window is painted whole once its faces and pictures are in: its text
+  // waits for its faces, and the program's first task would hold them back.
+  var pictures = [...frame.querySelectorAll('img')].map(function (img) {
+    return img.decode().catch(function () {});
+  });
   if (document.hidden) run();
-  else requestAnimationFrame(function () { setTimeout(run); });
+  else Promise.all([document.fonts.ready].concat(pictures)).then(function () {
+    requestAnimationFrame(function () { setTimeout(run); });
+  });
 })();
