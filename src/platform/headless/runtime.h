@@ -6,6 +6,7 @@
 // is answered by a script; error boxes are written down.
 
 #include "runtime/runtime.h"
+#include "runtime/timer_schedule.h"
 
 #include <atomic>
 #include <cstdint>
@@ -108,23 +109,19 @@ public:
 
 private:
     friend class HeadlessWindow;
-    struct TimerEntry {
-        HeadlessWindow *window;
-        runtime::ControlIndex control;
-        int interval;
-        std::int64_t due;
-        bool enabled;
-    };
 
-    void activate(HeadlessWindow *window) { m_active = window; }
+    void activate(HeadlessWindow *window);
+    // A window left the screen: the active one hands the activation to the
+    // game's window on view that was active most recently.
+    void hidden(HeadlessWindow *window);
     void forget(HeadlessWindow *window);
-    std::size_t addTimer(HeadlessWindow *window, runtime::ControlIndex control, int interval);
-    TimerEntry *timerOf(const HeadlessWindow *window, runtime::ControlIndex control);
+    runtime::TimerSchedule &timers() { return m_timers; }
 
     Desktop m_desktop;
     std::int64_t m_now = 0;
-    std::vector<TimerEntry> m_timers; // oldest first; a closed window's timers are removed
+    runtime::TimerSchedule m_timers;
     std::vector<HeadlessWindow *> m_windows;
+    std::vector<HeadlessWindow *> m_activated; // least recently active first
     HeadlessWindow *m_active = nullptr;
     struct OpenBox {
         std::string field;

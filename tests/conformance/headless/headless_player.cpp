@@ -1,7 +1,6 @@
 #include "headless/headless_player.h"
 
 #include "platform/headless/window.h"
-#include "resources/control_rules.h"
 
 #include <utility>
 
@@ -62,11 +61,10 @@ void HeadlessPlayer::pressAlt(char letter)
 
 void HeadlessPlayer::pressLetter(char letter)
 {
-    const char typed = letter >= 'A' && letter <= 'Z' ? char(letter - 'A' + 'a') : letter;
     if (m_runtime->inputBoxOpen())
-        m_runtime->typeIntoInputBox(std::string(1, typed));
+        m_runtime->typeIntoInputBox(std::string(1, char(letter - 'A' + 'a')));
     else if (HeadlessWindow *window = active())
-        window->pressLetter(typed);
+        window->pressLetter(letter);
 }
 
 void HeadlessPlayer::pressAltF4()
@@ -122,7 +120,7 @@ bool HeadlessPlayer::isActive(runtime::Window &window) { return active() == &hea
 std::string HeadlessPlayer::shownText(runtime::Window &window, runtime::ControlIndex label)
 {
     HeadlessWindow &w = headlessOf(window);
-    return shownCaption(w.caption(w.layout().controls[label].name)).text;
+    return w.drawnText(w.layout().controls[label].name);
 }
 
 } // namespace tolvane::conformance
