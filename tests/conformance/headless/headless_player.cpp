@@ -75,6 +75,17 @@ void HeadlessPlayer::pressAltF4()
         window->close();
 }
 
+void HeadlessPlayer::pressHeld(Key key, char altLetter)
+{
+    HeadlessWindow *window = active();
+    if (!window || m_runtime->inputBoxOpen())
+        return;
+    if (altLetter)
+        window->pressAlt(altLetter, true);
+    else
+        window->press(HeadlessWindow::Key(int(key)), true);
+}
+
 void HeadlessPlayer::type(std::string_view utf8)
 {
     if (m_runtime->inputBoxOpen())
