@@ -87,10 +87,10 @@ public:
     InputDecision key(const KeyPress &press);
     // A click on the control in front where the player clicked.
     InputDecision click(ControlIndex control);
-    // The window's own widgets moved the focus (a native click, a screen reader).
+    // The window's own widgets moved the focus (a native click, a screen
+    // reader), or opened or closed the menu (the mouse).
     void focusedByDesktop(std::optional<ControlIndex> control) { m_focus = control; }
-    // The open menu closed by the desktop (a click elsewhere).
-    void menuClosed() { m_menuOpen = false; }
+    void menuByDesktop(bool open) { m_menuOpen = open; }
 
     std::optional<ControlIndex> focus() const { return m_focus; }
     bool menuOpen() const { return m_menuOpen; }

@@ -74,7 +74,7 @@ bool HeadlessWindow::click(std::string_view control)
     if (right <= left || bottom <= top)
         return false;
     const auto front = hit({}, left + (right - left) / 2, top + (bottom - top) / 2);
-    m_input.menuClosed();
+    m_input.menuByDesktop(false);
     m_runtime.activate(this);
     if (!front)
         return true;
@@ -89,7 +89,7 @@ bool HeadlessWindow::chooseMenu(std::string_view item)
     if (!reachable() || !m_layout.menu.present())
         return false;
     const MenuBarLayout &menu = m_layout.menu;
-    m_input.menuClosed();
+    m_input.menuByDesktop(false);
     m_runtime.activate(this);
     if (!sameName(item, menu.quit) && !sameName(item, menu.about))
         return false;

@@ -38,7 +38,7 @@ void HeadlessWindow::show()
 void HeadlessWindow::hide()
 {
     m_visible = false;
-    m_input.menuClosed();
+    m_input.menuByDesktop(false);
     m_runtime.hidden(this);
 }
 
