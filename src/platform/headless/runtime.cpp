@@ -43,25 +43,19 @@ std::unique_ptr<runtime::Window> HeadlessRuntime::createWindow(const ScreenLayou
 void HeadlessRuntime::activate(HeadlessWindow *window)
 {
     m_active = window;
-    std::erase(m_activated, window);
-    m_activated.push_back(window);
+    m_activated.activated(window);
 }
 
 void HeadlessRuntime::hidden(HeadlessWindow *window)
 {
-    if (m_active != window)
-        return;
-    m_active = nullptr;
-    for (auto w = m_activated.rbegin(); w != m_activated.rend() && !m_active; ++w) {
-        if ((*w)->isVisible())
-            m_active = *w;
-    }
+    if (m_active == window)
+        m_active = m_activated.next(window, [](HeadlessWindow *w) { return w->isVisible(); });
 }
 
 void HeadlessRuntime::forget(HeadlessWindow *window)
 {
     std::erase(m_windows, window);
-    std::erase(m_activated, window);
+    m_activated.forget(window);
     m_timers.forget(window);
     if (m_active == window)
         m_active = nullptr;

@@ -5,6 +5,7 @@
 // drawn; timers fire in time order as the clock is moved on; the input box
 // is answered by a script; error boxes are written down.
 
+#include "runtime/activation_order.h"
 #include "runtime/runtime.h"
 #include "runtime/timer_schedule.h"
 
@@ -121,7 +122,7 @@ private:
     std::int64_t m_now = 0;
     runtime::TimerSchedule m_timers;
     std::vector<HeadlessWindow *> m_windows;
-    std::vector<HeadlessWindow *> m_activated; // least recently active first
+    runtime::ActivationOrder<HeadlessWindow> m_activated;
     HeadlessWindow *m_active = nullptr;
     struct OpenBox {
         std::string field;
