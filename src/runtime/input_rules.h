@@ -1,9 +1,9 @@
 #pragma once
 
 // What the player's keys and clicks mean on one game window, decided once
-// for every runtime. A runtime passes the input up as it came (the physical
-// key, its modifiers, whether it is an auto-repeat; a click on control N; the
-// close control) and applies the decision to its own widgets, so that the
+// for every runtime. A runtime passes the input up as it came (the key, its
+// modifiers, whether it is an auto-repeat; a click on control N; the close
+// control) and applies the decision to its own widgets, so that the
 // native focus, the caret and screen readers follow.
 //
 // The rules:
@@ -13,8 +13,8 @@
 //  - Tab and Shift+Tab move it round the controls that can take it; a held
 //    Tab keeps moving it. A focused control that loses its Visible (or whose
 //    picture box does) hands the focus to the next one.
-//  - Alt+letter, by the physical key (KeyA..KeyZ, whatever character the
-//    keyboard types with Alt or Option): first a command button that can
+//  - Alt+letter, by the letter key (whatever character the keyboard types
+//    with Alt or Option: Option+R types "®" on a Mac): first a command button that can
 //    take the focus and whose caption marks that letter (focused, then
 //    clicked); else a menu title: "&Jeu" opens, "&A propos de..." runs; else
 //    nothing, and no sound. In the open "&Jeu", Q (or Enter, on its one
@@ -42,7 +42,9 @@ namespace tolvane::runtime {
 struct KeyPress {
     enum class Key { Other, Tab, Enter, Space, Escape, Left, Right, Up, Down, F4, Letter };
     Key key = Key::Other;
-    char letter = 0; // 'A'..'Z' for Key::Letter: the physical key KeyA..KeyZ
+    // 'A'..'Z' for Key::Letter: the letter on the key as the keyboard's layout
+    // names it (its virtual key), not the character it types with Alt or Option.
+    char letter = 0;
     bool shift = false;
     bool alt = false;     // Alt, or Option on a Mac
     bool control = false; // Ctrl (with Alt: AltGr, which types a character)

@@ -247,13 +247,14 @@ mergeInto(LibraryManager.library, {
 
     // --- Keys
 
-    // A key as page.h numbers it (runtime::KeyPress::Key), Alt letters by
-    // the key's place (KeyR), whatever character Alt or Option types with it.
+    // A key as page.h numbers it (runtime::KeyPress::Key). A letter key is
+    // the letter its keyboard shows (A on a French keyboard's A), and when it
+    // types no plain letter (Option+R types ® on a Mac) the key's place, KeyR.
     keyOf: function (e) {
       var named = ['Tab', 'Enter', ' ', 'Escape', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'F4'];
       var at = named.indexOf(e.key);
       if (at >= 0) return [at + 1, 0];
-      var letter = /^Key[A-Z]$/.test(e.code) ? e.code.charAt(3) : /^[a-z]$/i.test(e.key) ? e.key.toUpperCase() : '';
+      var letter = /^[a-z]$/i.test(e.key) ? e.key.toUpperCase() : /^Key[A-Z]$/.test(e.code) ? e.code.charAt(3) : '';
       return letter ? [10, letter.charCodeAt(0)] : [0, 0];
     },
 
