@@ -389,10 +389,8 @@ void Form::closeByProgram()
 void Form::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    if (!m_closingByProgram) {
-        stopTimers();
-        emit closedByUser();
-    }
+    if (!m_closingByProgram)
+        emit closedByUser(); // the player's close, carried out by the window (QtWindow)
 }
 
 void Form::changeEvent(QEvent *event)

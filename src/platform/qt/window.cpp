@@ -8,6 +8,7 @@
 #include "resources/control_rules.h"
 
 #include "runtime/checks.h"
+#include "runtime/input_rules.h"
 #include "runtime/runtime_error.h"
 
 namespace tolvane::qt {
@@ -19,7 +20,8 @@ QtWindow::QtWindow(const ScreenLayout &layout, runtime::PictureSource &pictures,
     m_form->setEventSink([&events](const QString &control, const QString &event) {
         events.controlEvent(toUtf8(control), toUtf8(event));
     });
-    QObject::connect(m_form, &Form::closedByUser, m_form, [&events] { events.closedByPlayer(); });
+    QObject::connect(m_form, &Form::closedByUser, m_form,
+                     [this, &layout, &events] { runtime::closeAsPlayer(*this, layout, events); });
     QObject::connect(m_form, &Form::activated, m_form, [this] { m_activation.activated(m_form); });
     m_form->startTimers();
 }
