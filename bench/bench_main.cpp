@@ -6,9 +6,7 @@
 #include "paint_watch.h"
 #include "scripted_game.h"
 
-#include "platform/qt/form.h"
 #include "platform/qt/startup.h"
-#include "platform/qt/timer.h"
 #include "resources/picture_files.h"
 #include "resources/picture_id.h"
 #include "resources/screen_layout.h"
@@ -451,11 +449,10 @@ protected:
         auto *widget = static_cast<QWidget *>(watched);
         const std::int64_t now = monotonicNs();
         if (type == QEvent::Show && widget->isWindow()) {
-            if (auto *form = qobject_cast<Form *>(widget)) {
-                if (&form->layout() == &layoutOf(ScreenId::TOLVANE1) && !titleShown)
-                    titleShown = now;
-                if (&form->layout() == &layoutOf(ScreenId::tolvane17) && !closingShown)
-                    closingShown = now;
+            if (isWindowOf(widget, nameOf(ScreenId::TOLVANE1)) && !titleShown) {
+                titleShown = now;
+            } else if (isWindowOf(widget, nameOf(ScreenId::tolvane17)) && !closingShown) {
+                closingShown = now;
             } else if (qobject_cast<QInputDialog *>(widget) && !promptShown) {
                 promptShown = now;
             }
@@ -463,13 +460,11 @@ protected:
         }
         // ShowToParent: the control itself was made visible.
         if (type == QEvent::ShowToParent && !widget->isWindow()) {
-            auto *form = qobject_cast<Form *>(widget->window());
-            if (!form)
-                return false;
+            const QWidget *window = widget->window();
             const QString name = widget->objectName();
-            if (&form->layout() == &layoutOf(ScreenId::TOLVANE1) && name == QLatin1String("introsuite") && !introsuiteShown)
+            if (isWindowOf(window, nameOf(ScreenId::TOLVANE1)) && name == QLatin1String("introsuite") && !introsuiteShown)
                 introsuiteShown = now;
-            if (&form->layout() == &layoutOf(ScreenId::tolvane17)) {
+            if (isWindowOf(window, nameOf(ScreenId::tolvane17))) {
                 if (name == QLatin1String("Label1") && !label1Shown)
                     label1Shown = now;
                 if (name == QLatin1String("Label2") && !label2Shown) {

@@ -13,10 +13,7 @@
 #include "paint_watch.h"
 #include "scripted_game.h"
 
-#include "platform/qt/form.h"
-#include "platform/qt/image.h"
 #include "platform/qt/startup.h"
-#include "platform/qt/timer.h"
 #include "screens/screen_factory.h"
 #include "shell/game.h"
 
@@ -43,10 +40,7 @@ int startUp(WatchedApplication &app, std::int64_t t0)
 {
     const ScreenLayout *title = &layoutOf(ScreenId::TOLVANE1);
     app.watchPaint(
-        [title](QWidget *window) {
-            auto *form = qobject_cast<Form *>(window);
-            return form && form->layout().name == title->name;
-        },
+        [title](QWidget *window) { return isWindowOf(window, title->name); },
         [t0](QWidget *window, std::int64_t painted) {
             char line[128];
             std::snprintf(line, sizeof line, "startup_ns=%lld", static_cast<long long>(painted - t0));
@@ -55,7 +49,7 @@ int startUp(WatchedApplication &app, std::int64_t t0)
                           static_cast<long long>(mainEntered - t0), static_cast<long long>(appMade - t0),
                           static_cast<long long>(translated - t0));
             writeLine(line);
-            const QSize outer = static_cast<Form *>(window)->outerSize();
+            const QSize outer = window->frameGeometry().size();
             std::snprintf(line, sizeof line, "outer=%dx%d", outer.width(), outer.height());
             writeLine(line);
             std::snprintf(line, sizeof line, "hwm_kb=%ld", peakResidentKb());
@@ -78,8 +72,8 @@ int wholeGame(WatchedApplication &app, bool right)
     }
     // The closing window's taunts, then the portrait clicked.
     runEventLoopFor(200);
-    if (Form *closing = game.form(ScreenId::tolvane17)) {
-        if (auto *portrait = closing->controlAs<Image>(u"Image1"))
+    if (QWidget *closing = game.form(ScreenId::tolvane17)) {
+        if (auto *portrait = closing->findChild<QWidget *>(QStringLiteral("Image1")))
             QTest::mouseClick(portrait, Qt::LeftButton, {}, QPoint(2, 2));
     }
     game.settle();

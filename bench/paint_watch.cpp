@@ -111,4 +111,19 @@ bool WatchedApplication::notify(QObject *receiver, QEvent *event)
     return result;
 }
 
+bool isWindowOf(const QWidget *window, std::string_view screenName)
+{
+    return window && window->isWindow() &&
+           window->objectName() == QLatin1String(screenName.data(), qsizetype(screenName.size()));
+}
+
+QWidget *windowNamed(std::string_view screenName)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (isWindowOf(window, screenName))
+            return window;
+    }
+    return nullptr;
+}
+
 } // namespace tolvane::bench

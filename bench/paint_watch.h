@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string_view>
 
 class QWidget;
 
@@ -28,6 +29,12 @@ long peakResidentKb();
 // Writes a line to standard output at once, without stdio buffering, so that
 // a process may _exit() right after.
 void writeLine(const char *text);
+
+// A window of the game, found as any tool finds a program's windows: the
+// top-level widget named as its screen (the Qt runtime names each window and
+// control as its layout does). windowNamed gives nullptr before it exists.
+bool isWindowOf(const QWidget *window, std::string_view screenName);
+QWidget *windowNamed(std::string_view screenName);
 
 // Runs the event loop for `ms` milliseconds. Unlike QTest's waits, it never
 // sleeps between events, so a timer fires when it is due.

@@ -1,10 +1,7 @@
 #include "scripted_game.h"
 
-#include "platform/qt/form.h"
 #include "platform/qt/input_box.h"
-#include "platform/qt/window.h"
 #include "platform/qt/text.h"
-#include "platform/qt/text_box.h"
 #include "resources/screen_layout.h"
 #include "scaled_layouts.h"
 #include "screens/screen_factory.h"
@@ -22,8 +19,6 @@
 
 namespace tolvane::bench {
 
-using qt::Form;
-using qt::TextBox;
 
 namespace {
 
@@ -67,11 +62,9 @@ void ScriptedGame::Runtime::errorBox(std::string_view, std::string_view message)
     m_game.fail(QStringLiteral("runtime error: ") + qt::toQString(message));
 }
 
-Form *ScriptedGame::form(ScreenId id) const
+QWidget *ScriptedGame::form(ScreenId id) const
 {
-    Screen *screen = m_screens->find(id);
-    auto *window = screen ? static_cast<qt::QtWindow *>(screen->windowIfLoaded()) : nullptr;
-    return window ? window->form() : nullptr;
+    return windowNamed(nameOf(id));
 }
 
 void ScriptedGame::fail(const QString &why)
@@ -89,10 +82,7 @@ void ScriptedGame::expectPaint(ScreenId id)
     m_expected = id;
     const ScreenLayout *layout = &layoutOf(id);
     m_app.watchPaint(
-        [layout](QWidget *window) {
-            auto *form = qobject_cast<Form *>(window);
-            return form && form->layout().name == layout->name; // the game may run a copy with shorter timers
-        },
+        [layout](QWidget *window) { return isWindowOf(window, layout->name); },
         [this](QWidget *, std::int64_t painted) {
             m_paintedNs = painted;
             m_waiting = false;
@@ -132,8 +122,8 @@ void ScriptedGame::start()
 
 bool ScriptedGame::click(ScreenId id, std::string_view button)
 {
-    Form *window = form(id);
-    auto *target = window ? window->controlAs<QPushButton>(fromView(button)) : nullptr;
+    QWidget *window = form(id);
+    auto *target = window ? window->findChild<QPushButton *>(fromView(button)) : nullptr;
     if (!target) {
         fail(QStringLiteral("no button %1 on %2").arg(fromView(button), fromView(nameOf(id))));
         return false;
@@ -144,8 +134,8 @@ bool ScriptedGame::click(ScreenId id, std::string_view button)
 
 bool ScriptedGame::type(ScreenId id, std::string_view box, const QString &text)
 {
-    Form *window = form(id);
-    auto *target = window ? window->controlAs<TextBox>(fromView(box)) : nullptr;
+    QWidget *window = form(id);
+    auto *target = window ? window->findChild<QLineEdit *>(fromView(box)) : nullptr;
     if (!target) {
         fail(QStringLiteral("no text box %1 on %2").arg(fromView(box), fromView(nameOf(id))));
         return false;
@@ -234,8 +224,8 @@ std::vector<Move> ScriptedGame::play(bool right)
         answer.from = step.questionScreen;
         answer.to = verdict.screen;
         answer.ns = timeMove(step.questionScreen, step.answerButton, verdict.screen);
-        if (Form *window = form(verdict.screen))
-            answer.toSize = window->outerSize();
+        if (QWidget *window = form(verdict.screen))
+            answer.toSize = window->frameGeometry().size();
         moves.push_back(answer);
 
         Move next = answer;
@@ -244,8 +234,8 @@ std::vector<Move> ScriptedGame::play(bool right)
         next.to = step.next;
         next.toSize = QSize();
         next.ns = timeMove(verdict.screen, verdict.button, step.next);
-        if (Form *window = form(step.next))
-            next.toSize = window->outerSize();
+        if (QWidget *window = form(step.next))
+            next.toSize = window->frameGeometry().size();
         moves.push_back(next);
 
         if (answer.ns < 0 || next.ns < 0) {

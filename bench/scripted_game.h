@@ -23,11 +23,10 @@
 class QEventLoop;
 class QTimer;
 
+class QWidget;
+
 namespace tolvane {
 struct QuizStep;
-namespace qt {
-class Form;
-}
 }
 
 namespace tolvane::bench {
@@ -53,7 +52,9 @@ public:
     ~ScriptedGame() override;
 
     ScreenRegistry &screens() { return *m_screens; }
-    qt::Form *form(ScreenId id) const;
+    // The screen's window, once loaded: the top-level widget named as its
+    // layout, as any tool finds a program's windows; nullptr before.
+    QWidget *form(ScreenId id) const;
 
     // Arms the watch on the window of `id`; awaitPaint() then runs the event
     // loop until that window has been painted and returns when (monotonicNs),

@@ -1,9 +1,9 @@
 #pragma once
 
 // In a caption, "&" marks the next letter as the Alt accelerator; it is not
-// drawn, and "&&" draws one "&".
+// drawn, and "&&" draws one "&" (shownCaption in control_rules.h gives the
+// caption as it reads).
 
-#include <string>
 #include <string_view>
 
 namespace tolvane {
@@ -22,19 +22,6 @@ constexpr char acceleratorOf(std::string_view caption)
         return next >= 'a' && next <= 'z' ? char(next - 'a' + 'A') : next;
     }
     return 0;
-}
-
-// The caption as drawn: every marking "&" left out.
-inline std::string drawnCaption(std::string_view caption)
-{
-    std::string drawn;
-    drawn.reserve(caption.size());
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size())
-            ++i;
-        drawn += caption[i];
-    }
-    return drawn;
 }
 
 } // namespace tolvane

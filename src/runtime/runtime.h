@@ -40,7 +40,9 @@ public:
     // game's windows take no input, but their timers keep ticking and their
     // handlers run. Enter or OK returns the typed text exactly; Escape,
     // "Annuler" and its close control return the empty text; so does End
-    // while it is open, which closes it at once. Only one is open at a time.
+    // while it is open, which closes it at once. Only one is open at a time:
+    // asked for while one is open (a timer's handler), it returns the empty
+    // text at once, opens nothing and makes no sound, and the open one stays.
     virtual std::string inputBox(std::string_view prompt, std::string_view title) = 0;
 
     // The box of an untrapped error: the title, the message, one OK button.
@@ -48,7 +50,8 @@ public:
     virtual void errorBox(std::string_view title, std::string_view message) = 0;
 
     // The message loop: delivers every event, one at a time, until end() is
-    // called, then returns end()'s status.
+    // called, then returns end()'s status; after end() it returns that status
+    // at once.
     virtual int run() = 0;
     // End, from anywhere, a handler waiting in the input box included: every
     // window leaves the screen at once, no timer ticks and no event is

@@ -25,28 +25,44 @@
 // Timers. Each timer counts from the window's creation: its first Timer
 // event comes one Interval later, then one every Interval, whether the window
 // is on view or hidden, until it is disabled. A disabled timer raises nothing
-// more; enabling it again counts afresh.
+// more; enabling it again counts afresh. A timer whose Interval is 0 or less
+// never ticks. A tick never interrupts a handler: ticks that come due while
+// one runs wait for it to return, then come one at a time. The player's input
+// waiting by then may come before them (Win32 and the page deliver waiting
+// input first, as desktops deliver timer messages only when no input waits;
+// Qt's loop may take either first): the game never counts on a tick coming
+// before the player's next input. (runtime/timer_schedule.h schedules the
+// timers of the runtimes that have none of their own.)
 //
-// Focus and keys. show() makes the window visible, in front and active. The
-// first time, the focus goes to the first control of tabOrder() that is
-// visible (and inside visible picture boxes); later, to the control that had
-// it when the window was last active. While the window is active:
+// Focus and keys. The core decides them (runtime/input_rules.h: WindowInput);
+// a runtime passes each key and click up as it came and carries out the
+// decision on its own widgets. show() makes the window visible, in front and
+// active. The first time, the focus goes to the first control of tabOrder()
+// that is visible (and inside visible picture boxes); later, to the control
+// that had it when the window was last active. While the window is active:
 //  - Tab and Shift+Tab move the focus forwards and backwards through the
 //    controls of tabOrder() that can take it, round from the last to the first.
 //  - Enter clicks a focused command button and does nothing anywhere else (an
 //    answer box submits nothing). Space clicks a focused command button and is
 //    typed into a text box.
-//  - Alt+letter opens the "&Jeu" menu (whose "&Quitter" is then chosen by Q,
-//    and Escape closes it), runs "&A propos de...", or clicks the visible
-//    command button whose caption marks that letter. When nothing matches,
-//    nothing happens and no sound is made.
+//  - Alt+letter, in this order: clicks the visible command button whose
+//    caption marks that letter (it takes the focus); else opens the "&Jeu"
+//    menu (whose "&Quitter" is then chosen by Q, and Escape closes it) or
+//    runs "&A propos de..."; else nothing happens and no sound is made. The
+//    letter is the key's, whatever character Alt or Option types with it.
 //  - Plain letters and the arrow keys do only what the focused control does
 //    with them: typed and moved through in a text box, nothing anywhere else.
+//  - A held key's auto-repeat never clicks nor opens anything (Enter, Space,
+//    Alt+letter); it still types and moves the caret in a text box, and a
+//    held Tab keeps moving the focus.
 //  - A click on a command button or an image raises its Click; a click on a
 //    text box or a picture box gives it the focus; labels take no clicks (an
 //    image or picture box behind them does not get it either).
-//  - The close control and Alt+F4 close the window as the player's close:
-//    out of view, its timers stopped, then WindowEvents::closedByPlayer.
+//  - The close control and Alt+F4 close the window as the player's close
+//    (runtime::closeAsPlayer): out of view, its timers stopped, then
+//    WindowEvents::closedByPlayer.
+//  - When the active window leaves the screen (hide, the player's close), the
+//    game's window on view that was active most recently becomes active.
 //
 // Controls. Each operation below first checks its control with
 // runtime::controlFor (runtime/checks.h): an index past the layout's

@@ -39,6 +39,9 @@ public:
     // A letter key alone, 'A' to 'Z' (typed as its lower-case letter).
     virtual void pressLetter(char letter) = 0;
     virtual void pressAltF4() = 0;
+    // The keyboard's auto-repeat of a key held down: one more key-down marked
+    // as a repeat (Alt held with `altLetter`, 'A' to 'Z', when it is not 0).
+    virtual void pressHeld(Key key, char altLetter = 0) = 0;
     // Text typed into whatever has the focus, any Unicode, as a keyboard or an
     // input method delivers it.
     virtual void type(std::string_view utf8) = 0;

@@ -17,6 +17,7 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <thread>
 
 namespace tolvane::conformance {
 
@@ -77,9 +78,10 @@ public:
         ControlIndex at(std::string_view name) const { return indexOf(*layout, name); }
     };
 
-    Opened &open(ScreenId id, bool quiet = true)
+    Opened &open(ScreenId id, bool quiet = true) { return open(layoutOf(id), quiet); }
+    Opened &open(const ScreenLayout &layout, bool quiet = true)
     {
-        Opened opened{&layoutOf(id), std::make_unique<Recorder>(), nullptr};
+        Opened opened{&layout, std::make_unique<Recorder>(), nullptr};
         opened.window = m_player.runtime().createWindow(*opened.layout, m_pictures, *opened.events);
         if (quiet) {
             for (ControlIndex i = 0; i < opened.layout->controls.size(); ++i) {
@@ -91,9 +93,10 @@ public:
         return m_windows.back();
     }
     // Shown centred, as the game shows its windows.
-    Opened &show(ScreenId id, bool quiet = true)
+    Opened &show(ScreenId id, bool quiet = true) { return show(layoutOf(id), quiet); }
+    Opened &show(const ScreenLayout &layout, bool quiet = true)
     {
-        Opened &opened = open(id, quiet);
+        Opened &opened = open(layout, quiet);
         runtime::Window &w = opened.w();
         const runtime::Runtime &r = m_player.runtime();
         w.setLeft(float(r.displayWidth() / 2.0 - w.width() / 2.0));
@@ -107,6 +110,18 @@ private:
     Player &m_player;
     PictureCache m_pictures;
     std::deque<Opened> m_windows; // a reference to one stays good as more open
+};
+
+// A copy of one of the game's layouts with some of its controls changed, for
+// as long as the windows built from it live.
+struct LayoutCopy {
+    explicit LayoutCopy(ScreenId id) : layout(layoutOf(id)), controls(layout.controls.begin(), layout.controls.end())
+    {
+        layout.controls = controls;
+    }
+    ControlLayout &operator[](std::string_view name) { return controls[indexOf(layout, name)]; }
+    ScreenLayout layout;
+    std::vector<ControlLayout> controls;
 };
 
 // The first control of the tab order that is visible, inside visible boxes.
@@ -143,12 +158,19 @@ public:
         c.group("Tab and Shift+Tab by TabIndex, hidden controls skipped, a hidden focus moves on", [&] { tabOrder(); });
         c.group("Enter clicks a focused button only; Space clicks it and is typed in a text box", [&] { enterAndSpace(); });
         c.group("Alt+letter: the menus and & buttons; nothing when nothing matches", [&] { altLetters(); });
+        c.group("Alt+letter: a visible & button before the menu title of its letter", [&] { altPriority(); });
+        c.group("a held key types, moves the caret and the focus, and never clicks", [&] { heldKeys(); });
         c.group("plain letters and arrows do only what the focused control does", [&] { plainKeys(); });
         c.group("clicks: buttons and images raise Click, labels nothing, boxes take the focus", [&] { clicks(); });
         c.group("the close control and Alt+F4", [&] { closing(); });
         c.group("timers count from creation, tick while hidden, stop when disabled", [&] { timers(); });
+        c.group("a timer of 0 ms or less never ticks", [&] { timersBelowOne(); });
+        c.group("a tick never runs inside a handler, and the ticks go on after it", [&] { ticksAfterInput(); });
+        c.group("the active window hides: the game's window last active before it takes over", [&] { activeAfterHide(); });
         c.group("the input box: words, place, OK, Annuler, Escape, close, timers under it", [&] { inputBox(); });
+        c.group("an input box asked for while one is open returns \"\" at once", [&] { secondInputBox(); });
         c.group("End from inside the input box's loop, and nothing after it", [&] { endInsideTheBox(); });
+        c.group("End before run(): run() returns the status at once", [&] { endBeforeRun(); });
         c.group("the error box comes up and returns once dismissed", [&] { errorBox(); });
         c.group("a bad control index, a control of another kind, a position beyond any display", [&] { errors(); });
         c.group("hostile text typed and shown comes back unchanged", [&] { hostileText(); });
@@ -167,6 +189,18 @@ private:
             if (waited >= 2000)
                 return false;
             p.wait(20);
+        }
+        return true;
+    }
+
+    // Time passes until `done`, `deadlineMs` at most; whether it came.
+    bool waitFor(const std::function<bool()> &done, int deadlineMs)
+    {
+        const long long start = p.clock();
+        while (!done()) {
+            if (p.clock() - start >= deadlineMs)
+                return false;
+            p.wait(10);
         }
         return true;
     }
@@ -341,6 +375,140 @@ private:
         expect(verdict.events->all() == "[suite4.Click]", "verdict's Alt+J, Alt+A, Alt+S: " + verdict.events->all());
     }
 
+    void altPriority()
+    {
+        Desk desk(p);
+        auto &title = desk.show(ScreenId::TOLVANE1);
+        title.w().setControlVisible(title.at("jouer"), true);
+        p.wait(20);
+        p.pressAlt('J');
+        p.pressLetter('Q');
+        p.wait(50);
+        expect(title.events->all() == "[jouer.Click]", "Alt+J with \"&Jouer\" on view, then Q: " + title.events->all());
+        expect(p.focusedControl(title.w()) == "jouer", "Alt+J left the focus on " + quoted(p.focusedControl(title.w())));
+        // A button marked "&A" on a window whose menu bar has "&A propos de...".
+        LayoutCopy copy(ScreenId::tolvane5);
+        copy["REPONDRE2"].caption = "&A toi";
+        auto &question = desk.show(copy.layout);
+        p.pressAlt('A');
+        p.wait(50);
+        expect(question.events->all() == "[REPONDRE2.Click]", "Alt+A with \"&A toi\" on view: " + question.events->all());
+        question.w().setControlVisible(question.at("REPONDRE2"), false);
+        p.pressAlt('A');
+        p.wait(50);
+        expect(question.events->all() == "[REPONDRE2.Click aproposde12.Click]",
+               "Alt+A once the button is hidden: " + question.events->all());
+    }
+
+    void heldKeys()
+    {
+        Desk desk(p);
+        auto &question = desk.show(ScreenId::tolvane5);
+        p.pressAlt('R');
+        p.pressHeld(Key::Enter, 'R');
+        p.pressHeld(Key::Enter);
+        p.pressHeld(Key::Space);
+        p.wait(50);
+        expect(question.events->all() == "[REPONDRE2.Click]", "held Alt+R, Enter, Space: " + question.events->all());
+        expect(p.focusedControl(question.w()) == "REPONDRE2", "Alt+R: " + quoted(p.focusedControl(question.w())));
+        std::vector<std::string> round;
+        for (int i = 0; i < 3; ++i) {
+            p.pressHeld(Key::Tab);
+            round.push_back(p.focusedControl(question.w()));
+        }
+        expect(round == std::vector<std::string>{"Picture1", "Picture2", "LUNDI"}, "a held Tab: " + joined(round));
+        p.type("ab");
+        p.pressHeld(Key::Left);
+        p.pressHeld(Key::Space);
+        expect(question.w().text(question.at("LUNDI")) == "a b",
+               "held Left and Space in the answer box: " + quoted(question.w().text(question.at("LUNDI"))));
+        expect(question.events->events.size() == 1, "held keys raised " + question.events->all());
+    }
+
+    void timersBelowOne()
+    {
+        Desk desk(p);
+        LayoutCopy copy(ScreenId::TOLVANE1);
+        copy["tmrtimer"].interval = 0;
+        copy["Timer1"].interval = -1;
+        auto &title = desk.open(copy.layout, false);
+        p.wait(150);
+        title.w().setTimerEnabled(title.at("tmrtimer"), false);
+        title.w().setTimerEnabled(title.at("tmrtimer"), true);
+        title.w().setTimerEnabled(title.at("Timer1"), true);
+        p.wait(150);
+        expect(title.events->events.empty(), "timers of 0 and -1 ms: " + title.events->all());
+    }
+
+    // A handler that takes its time: the ticks that came due meanwhile wait
+    // for it to return, then go on.
+    void ticksAfterInput()
+    {
+        Desk desk(p);
+        LayoutCopy copy(ScreenId::tolvane17);
+        copy["Timer1"].interval = 5;
+        auto &closing = desk.show(copy.layout);
+        bool inHandler = false, tickInside = false;
+        closing.events->hook = [&](std::string_view control, std::string_view) {
+            if (control == "Timer1") {
+                tickInside = tickInside || inHandler;
+                return;
+            }
+            inHandler = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(60));
+            inHandler = false;
+        };
+        closing.w().setTimerEnabled(closing.at("Timer1"), true);
+        p.click(closing.w(), closing.at("Image1"));
+        const std::size_t clicked = closing.events->events.size();
+        expect(closing.events->count("Image1.Click") == 1, "the click: " + closing.events->all());
+        expect(!tickInside, "a tick ran inside the click's handler");
+        expect(waitFor([&] { return closing.events->events.size() > clicked; }, 2000), "no tick after the handler");
+        closing.w().setTimerEnabled(closing.at("Timer1"), false);
+    }
+
+    void activeAfterHide()
+    {
+        Desk desk(p);
+        auto &first = desk.show(ScreenId::tolvane5);
+        auto &second = desk.show(ScreenId::tolvane6);
+        auto &third = desk.show(ScreenId::tolvane3);
+        first.w().show();
+        expect(becomesActive(first.w()), "shown again, the first window is not active");
+        first.w().hide();
+        expect(becomesActive(third.w()), "after the first hid, the third (active before it) is not active");
+        third.w().hide();
+        expect(becomesActive(second.w()), "after the third hid, the second is not active");
+        expect(p.focusedControl(second.w()) == "suite", "the second's focus: " + quoted(p.focusedControl(second.w())));
+        p.press(Key::Enter);
+        expect(second.events->all() == "[suite.Click]", "Enter in the window that took over: " + second.events->all());
+    }
+
+    void secondInputBox()
+    {
+        std::string second = "not returned";
+        bool firstStillOpen = false;
+        const BoxResult first = askWith([&] {
+            second = p.runtime().inputBox("Encore ?", "UNE AUTRE");
+            firstStillOpen = p.inputBoxOpen();
+            p.type("un");
+            p.press(Key::Enter);
+        });
+        expect(second.empty(), "the second box gave " + quoted(second));
+        expect(firstStillOpen, "the first box closed when the second was asked for");
+        expect(first.text == "un", "the first box gave " + quoted(first.text));
+    }
+
+    void endBeforeRun()
+    {
+        p.runtime().end(3);
+        const long long before = p.clock();
+        const int status = p.runtime().run();
+        expect(status == 3, "run() after End returned " + std::to_string(status));
+        expect(p.clock() - before < 1000, "run() took " + std::to_string(p.clock() - before) + " ms to return");
+        p.renewRuntime();
+    }
+
     void plainKeys()
     {
         Desk desk(p);
@@ -417,13 +585,16 @@ private:
         title.events->hook = [&](std::string_view control, std::string_view) {
             ticks.emplace_back(std::string(control), p.clock() - created);
         };
-        p.wait(2700);
-        expect(ticks.size() == 1 && ticks[0].first == "tmrtimer", "by 2700 ms, hidden: " + title.events->all());
+        // The first tick, tmrtimer's, one interval after creation; Timer1's at twice that.
+        expect(waitFor([&] { return !ticks.empty(); }, 1500 + 2000), "no tick in 3.5 s");
+        expect(ticks.size() == 1 && ticks[0].first == "tmrtimer", "the first ticks, hidden: " + title.events->all());
         if (!ticks.empty())
             expect(ticks[0].second >= 1480, "the first tick came " + std::to_string(ticks[0].second) + " ms after creation");
         title.w().setTimerEnabled(title.at("tmrtimer"), false);
-        p.wait(1800);
-        expect(title.events->all() == "[tmrtimer.Timer Timer1.Timer]", "by 4500 ms: " + title.events->all());
+        expect(waitFor([&] { return ticks.size() >= 2; }, 3000 + 2000 - int(p.clock() - created)), "Timer1 never ticked");
+        expect(title.events->all() == "[tmrtimer.Timer Timer1.Timer]", "with tmrtimer stopped: " + title.events->all());
+        if (ticks.size() >= 2)
+            expect(ticks[1].second >= 2980, "Timer1 ticked " + std::to_string(ticks[1].second) + " ms after creation");
         title.w().setTimerEnabled(title.at("Timer1"), false);
         p.wait(3200);
         expect(title.events->events.size() == 2, "a disabled timer ticked: " + title.events->all());

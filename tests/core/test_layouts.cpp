@@ -199,7 +199,4 @@ TEST(Layouts, Accelerators)
     EXPECT_EQ(acceleratorOf("a&&b"), 0);
     EXPECT_EQ(acceleratorOf("a&&b&c"), 'C');
     EXPECT_EQ(acceleratorOf("fin&"), 0);
-    EXPECT_EQ(drawnCaption("&Suite"), "Suite");
-    EXPECT_EQ(drawnCaption("a&&b&c"), "a&bc");
-    EXPECT_EQ(drawnCaption("fin&"), "fin&");
 }

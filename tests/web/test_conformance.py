@@ -18,6 +18,32 @@ from selenium.webdriver.common.action_chains import ActionBuilder
 KEYS = {'Tab': Keys.TAB, 'Enter': Keys.ENTER, 'Space': Keys.SPACE, 'Escape': Keys.ESCAPE,
         'Left': Keys.LEFT, 'Right': Keys.RIGHT, 'Up': Keys.UP, 'Down': Keys.DOWN}
 SUITE_TIME_LIMIT = 240
+# A held key's auto-repeat, through the DevTools protocol: WebDriver has none.
+HELD = {'Tab': ('Tab', 'Tab', 9, ''), 'Enter': ('Enter', 'Enter', 13, '\r'), 'Space': (' ', 'Space', 32, ' '),
+        'Escape': ('Escape', 'Escape', 27, ''), 'Left': ('ArrowLeft', 'ArrowLeft', 37, ''),
+        'Right': ('ArrowRight', 'ArrowRight', 39, ''), 'Up': ('ArrowUp', 'ArrowUp', 38, ''),
+        'Down': ('ArrowDown', 'ArrowDown', 40, '')}
+
+
+# What Option types with a letter on a Mac: the Alt letters go by the key, not by this.
+OPTION = {'A': 'å', 'F': 'ƒ', 'J': '∆', 'Q': 'œ', 'R': '®', 'S': 'ß', 'X': '≈', 'Z': 'Ω'}
+
+
+def option(chromium, letter):
+    """Alt+letter as a Mac's keyboard gives it: the key's code, and another character."""
+    event = {'code': 'Key' + letter, 'windowsVirtualKeyCode': ord(letter), 'modifiers': 1,
+             'key': OPTION.get(letter, letter.lower())}
+    for kind in ('keyDown', 'keyUp'):
+        chromium.driver.execute_cdp_cmd('Input.dispatchKeyEvent', dict(event, type=kind))
+
+
+def held(chromium, text):
+    alt = text.startswith('Alt+')
+    key, code, virtual, typed = ((text[4].lower(), 'Key' + text[4], ord(text[4]), '') if alt else HELD[text])
+    event = {'key': key, 'code': code, 'windowsVirtualKeyCode': virtual, 'modifiers': 1 if alt else 0}
+    chromium.driver.execute_cdp_cmd('Input.dispatchKeyEvent', dict(event, type='keyDown' if typed else 'rawKeyDown',
+                                                                   autoRepeat=True, text=typed))
+    chromium.driver.execute_cdp_cmd('Input.dispatchKeyEvent', dict(event, type='keyUp'))
 
 NEXT = """
 const out = globalThis.tolvaneOutput || [];
@@ -34,9 +60,11 @@ def perform(chromium, request):
     elif kind == 'key':
         actions.send_keys(KEYS[text]).perform()
     elif kind == 'alt':
-        chromium.alt(text)
+        option(chromium, text)
     elif kind == 'letter':
         actions.send_keys(text.lower()).perform()
+    elif kind == 'held':
+        held(chromium, text)
     elif kind == 'altF4':
         actions.key_down(Keys.ALT).send_keys(Keys.F4).key_up(Keys.ALT).perform()
     elif kind == 'type':

@@ -9,6 +9,7 @@
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
 #include "resources/accelerator.h"
+#include "resources/control_rules.h"
 #include "resources/picture_files.h"
 #include "resources/screen_layout.h"
 #include "accessible_tree.h"
@@ -309,9 +310,9 @@ int wmain()
                 expect(k.role == roleOf(c.kind), where + ": role " + str(k.role));
                 std::string wantName;
                 if (c.kind == ControlKind::Label)
-                    wantName = drawnCaption(captionFor(c));
+                    wantName = shownCaption(captionFor(c)).text;
                 else if (c.kind == ControlKind::CommandButton)
-                    wantName = drawnCaption(c.caption);
+                    wantName = shownCaption(c.caption).text;
                 else if (c.kind == ControlKind::TextBox)
                     wantName = "Réponse";
                 else

@@ -302,17 +302,6 @@ int wmain()
         expect(m.events->events.empty() && v.events->events.empty(), "events from unmatched letters");
     });
 
-    group("a shown button's letter comes before the menu title with the same letter (TOLVANE1)", [&] {
-        Made m = make(ScreenId::TOLVANE1);
-        m.window->setTimerEnabled(Probe::indexOf(m.w(), "Timer1"), false);
-        m.window->setTimerEnabled(Probe::indexOf(m.w(), "tmrtimer"), false);
-        m.window->setControlVisible(Probe::indexOf(m.w(), "jouer"), true);
-        centre(*m.window);
-        showAndWait(*m.window);
-        send({VK_MENU, 'J'});
-        expect(m.events->count("jouer.Click") == 1, "Alt+J does not click Jouer once shown");
-    });
-
     group("a window moved to a display of another scale is laid out again there (WM_DPICHANGED)", [&] {
         Made m = make(ScreenId::TOLVANE2);
         centre(*m.window);

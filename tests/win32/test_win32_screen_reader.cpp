@@ -8,6 +8,7 @@
 
 #include "platform/win32/text.h"
 #include "resources/accelerator.h"
+#include "resources/control_rules.h"
 #include "resources/screen_layout.h"
 #include "screens/about_box.h"
 #include "shell/quiz_script.h"
@@ -161,7 +162,7 @@ std::string captionOf(ScreenId screen, std::string_view control)
 {
     for (const ControlLayout &c : layoutOf(screen).controls)
         if (sameName(c.name, control))
-            return drawnCaption(c.caption);
+            return shownCaption(c.caption).text;
     return "?";
 }
 
@@ -224,7 +225,7 @@ int wmain()
                 // The last answer is wrong, to read a miss too.
                 const bool right = step.number < 5;
                 typeAnswer(question, right ? std::string(step.acceptedAnswer) : "non");
-                press(question, ROLE_SYSTEM_PUSHBUTTON, drawnCaption(step.answerCaption));
+                press(question, ROLE_SYSTEM_PUSHBUTTON, shownCaption(step.answerCaption).text);
                 const Verdict &verdict = right ? step.match : step.miss;
                 const Found judged = windowReading(ROLE_SYSTEM_STATICTEXT, captionOf(verdict.screen, verdict.label));
                 press(judged, ROLE_SYSTEM_PUSHBUTTON, captionOf(verdict.screen, verdict.button));

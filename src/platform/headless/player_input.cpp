@@ -6,7 +6,6 @@
 #include "platform/headless/window.h"
 
 #include "platform/headless/runtime.h"
-#include "resources/accelerator.h"
 #include "resources/control_rules.h"
 
 #include <algorithm>
@@ -28,7 +27,7 @@ std::optional<runtime::ControlIndex> HeadlessWindow::hit(std::string_view contai
 {
     for (runtime::ControlIndex i = 0; i < m_layout.controls.size(); ++i) {
         const ControlLayout &c = m_layout.controls[i];
-        if (c.container != container || c.kind == ControlKind::Timer || !m_controls[i].visible)
+        if (c.container != container || c.kind == ControlKind::Timer || !m_input.visible(i))
             continue;
         const Rect r = rectOf(i);
         if (!r.contains(x, y))
@@ -74,29 +73,15 @@ bool HeadlessWindow::click(std::string_view control)
     bottom = std::min(bottom, m_layout.clientHeight);
     if (right <= left || bottom <= top)
         return false;
-    const int x = left + (right - left) / 2;
-    const int y = top + (bottom - top) / 2;
-    const auto front = hit({}, x, y);
-    m_menuOpen = false;
+    const auto front = hit({}, left + (right - left) / 2, top + (bottom - top) / 2);
+    m_input.menuByDesktop(false);
     m_runtime.activate(this);
     if (!front)
         return true;
-    clickControl(*front);
+    if (m_layout.controls[*front].kind == ControlKind::TextBox)
+        m_controls[*front].caret = m_controls[*front].text.size();
+    apply(m_input.click(*front));
     return true;
-}
-
-bool HeadlessWindow::clickControl(runtime::ControlIndex i)
-{
-    const ControlLayout &c = m_layout.controls[i];
-    if (takesFocus(c.kind))
-        m_focus = i;
-    if (c.kind == ControlKind::TextBox)
-        m_controls[i].caret = m_controls[i].text.size();
-    if (c.kind == ControlKind::CommandButton || c.kind == ControlKind::Image) {
-        raise(c.name, "Click");
-        return true;
-    }
-    return false;
 }
 
 bool HeadlessWindow::chooseMenu(std::string_view item)
@@ -104,14 +89,11 @@ bool HeadlessWindow::chooseMenu(std::string_view item)
     if (!reachable() || !m_layout.menu.present())
         return false;
     const MenuBarLayout &menu = m_layout.menu;
-    m_menuOpen = false;
+    m_input.menuByDesktop(false);
     m_runtime.activate(this);
-    if (sameName(item, menu.quit))
-        raise(menu.quit, "Click");
-    else if (sameName(item, menu.about))
-        raise(menu.about, "Click");
-    else
+    if (!sameName(item, menu.quit) && !sameName(item, menu.about))
         return false;
+    raise(sameName(item, menu.quit) ? menu.quit : menu.about, "Click");
     return true;
 }
 
@@ -120,88 +102,41 @@ bool HeadlessWindow::type(std::string_view textBox, std::string_view text)
     const auto i = find(textBox);
     if (!i || m_layout.controls[*i].kind != ControlKind::TextBox || !click(textBox))
         return false;
-    if (m_focus == i)
+    if (m_input.focus() == i)
         insertText(text);
     return true;
 }
 
-bool HeadlessWindow::press(Key key)
+bool HeadlessWindow::key(const runtime::KeyPress &press)
 {
     if (!reachable())
         return false;
     m_runtime.activate(this);
-    if (m_menuOpen) {
-        m_menuOpen = false;
-        return true;
-    }
-    switch (key) {
-    case Key::Tab:
-    case Key::BackTab:
-        moveFocus(key == Key::BackTab);
-        return true;
-    case Key::Enter:
-    case Key::Space:
-        // A focused button clicks; no button is any window's default, so
-        // Enter anywhere else does nothing. Space in a text box is typed.
-        if (m_focus && m_layout.controls[*m_focus].kind == ControlKind::CommandButton) {
-            raise(m_layout.controls[*m_focus].name, "Click");
-        } else if (m_focus && key == Key::Space && m_layout.controls[*m_focus].kind == ControlKind::TextBox) {
-            insertText(" ");
-        }
-        return true;
-    case Key::Left:
-    case Key::Right:
-        moveCaret(key == Key::Left);
-        return true;
-    case Key::Escape:
-    case Key::Up:
-    case Key::Down:
-        return true;
-    }
+    apply(m_input.key(press), &press);
     return true;
 }
 
-bool HeadlessWindow::pressAlt(char letter)
+bool HeadlessWindow::press(Key key, bool repeat)
 {
-    if (!reachable())
-        return false;
-    m_runtime.activate(this);
-    const char wanted = letter >= 'a' && letter <= 'z' ? char(letter - 'a' + 'A') : letter;
-    m_menuOpen = false;
-    const MenuBarLayout &menu = m_layout.menu;
-    if (menu.present() && wanted == acceleratorOf(gameMenuCaption)) {
-        m_menuOpen = true;
-        return true;
-    }
-    if (menu.present() && wanted == acceleratorOf(aboutItemCaption)) {
-        raise(menu.about, "Click");
-        return true;
-    }
-    for (runtime::ControlIndex i = 0; i < m_controls.size(); ++i) {
-        const ControlLayout &c = m_layout.controls[i];
-        if (c.kind == ControlKind::CommandButton && canFocus(i) && acceleratorOf(m_controls[i].caption) == wanted) {
-            m_focus = i;
-            raise(c.name, "Click");
-            return true;
-        }
-    }
-    return true;
+    using K = runtime::KeyPress::Key;
+    constexpr K keys[] = {K::Tab, K::Tab, K::Enter, K::Space, K::Escape, K::Left, K::Right, K::Up, K::Down};
+    runtime::KeyPress press{keys[int(key)]};
+    press.shift = key == Key::BackTab;
+    press.repeat = repeat;
+    return this->key(press);
+}
+
+bool HeadlessWindow::pressAlt(char letter, bool repeat)
+{
+    runtime::KeyPress press{runtime::KeyPress::Key::Letter, char(letter >= 'a' && letter <= 'z' ? letter - 'a' + 'A' : letter)};
+    press.alt = true;
+    press.repeat = repeat;
+    return key(press);
 }
 
 bool HeadlessWindow::pressLetter(char letter)
 {
-    if (!reachable())
-        return false;
-    const char wanted = letter >= 'a' && letter <= 'z' ? char(letter - 'a' + 'A') : letter;
-    if (m_menuOpen) {
-        m_menuOpen = false;
-        if (wanted == acceleratorOf(quitItemCaption))
-            raise(m_layout.menu.quit, "Click");
-        return true;
-    }
-    if (m_focus && m_layout.controls[*m_focus].kind == ControlKind::TextBox)
-        insertText(std::string(1, letter));
-    return true;
+    return key({runtime::KeyPress::Key::Letter, char(letter >= 'a' && letter <= 'z' ? letter - 'a' + 'A' : letter)});
 }
 
 bool HeadlessWindow::typeText(std::string_view text)
@@ -212,11 +147,50 @@ bool HeadlessWindow::typeText(std::string_view text)
     return true;
 }
 
+void HeadlessWindow::apply(const runtime::InputDecision &decision, const runtime::KeyPress *press)
+{
+    using Action = runtime::InputDecision::Action;
+    switch (decision.action) {
+    case Action::Click:
+        raise(m_layout.controls[decision.control].name, "Click");
+        break;
+    case Action::ChooseQuit:
+        raise(m_layout.menu.quit, "Click");
+        break;
+    case Action::ChooseAbout:
+        raise(m_layout.menu.about, "Click");
+        break;
+    case Action::ToFocused:
+        if (press)
+            textBoxKey(*press);
+        break;
+    case Action::CloseByPlayer:
+        close();
+        break;
+    default: // the focus and the menu are the rules' own state here
+        break;
+    }
+}
+
+// A letter key types its lower-case letter (Shift, its capital); Space a
+// space; the arrows move the caret.
+void HeadlessWindow::textBoxKey(const runtime::KeyPress &press)
+{
+    using K = runtime::KeyPress::Key;
+    if (press.key == K::Letter && !press.control)
+        insertText(std::string(1, press.shift ? press.letter : char(press.letter - 'A' + 'a')));
+    else if (press.key == K::Space)
+        insertText(" ");
+    else if (press.key == K::Left || press.key == K::Right)
+        moveCaret(press.key == K::Left);
+}
+
 void HeadlessWindow::insertText(std::string_view text)
 {
-    if (!m_focus || m_layout.controls[*m_focus].kind != ControlKind::TextBox)
+    const auto focus = m_input.focus();
+    if (!focus || m_layout.controls[*focus].kind != ControlKind::TextBox)
         return;
-    ControlState &box = m_controls[*m_focus];
+    ControlState &box = m_controls[*focus];
     box.caret = std::min(box.caret, box.text.size());
     box.text.insert(box.caret, text);
     box.caret += text.size();
@@ -224,9 +198,7 @@ void HeadlessWindow::insertText(std::string_view text)
 
 void HeadlessWindow::moveCaret(bool left)
 {
-    if (!m_focus || m_layout.controls[*m_focus].kind != ControlKind::TextBox)
-        return;
-    ControlState &box = m_controls[*m_focus];
+    ControlState &box = m_controls[*m_input.focus()];
     const auto continuation = [&](std::size_t at) { return (static_cast<unsigned char>(box.text[at]) & 0xC0) == 0x80; };
     if (left && box.caret > 0) {
         do
@@ -243,12 +215,7 @@ bool HeadlessWindow::close()
 {
     if (!reachable())
         return false;
-    hide();
-    for (runtime::ControlIndex i = 0; i < m_controls.size(); ++i) {
-        if (m_layout.controls[i].kind == ControlKind::Timer)
-            setTimerEnabled(i, false);
-    }
-    m_events.closedByPlayer();
+    runtime::closeAsPlayer(*this, m_layout, m_events);
     return true;
 }
 

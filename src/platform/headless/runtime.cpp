@@ -40,10 +40,23 @@ std::unique_ptr<runtime::Window> HeadlessRuntime::createWindow(const ScreenLayou
     return window;
 }
 
+void HeadlessRuntime::activate(HeadlessWindow *window)
+{
+    m_active = window;
+    m_activated.activated(window);
+}
+
+void HeadlessRuntime::hidden(HeadlessWindow *window)
+{
+    if (m_active == window)
+        m_active = m_activated.next(window, [](HeadlessWindow *w) { return w->isVisible(); });
+}
+
 void HeadlessRuntime::forget(HeadlessWindow *window)
 {
     std::erase(m_windows, window);
-    std::erase_if(m_timers, [&](const TimerEntry &t) { return t.window == window; });
+    m_activated.forget(window);
+    m_timers.forget(window);
     if (m_active == window)
         m_active = nullptr;
 }
@@ -127,8 +140,7 @@ void HeadlessRuntime::end(int status)
     // Every window leaves the screen, and no timer ticks again.
     for (HeadlessWindow *window : m_windows)
         window->hide();
-    for (TimerEntry &timer : m_timers)
-        timer.enabled = false;
+    m_timers.stopAll();
 }
 
 bool HeadlessRuntime::equalIgnoringCase(std::string_view a, std::string_view b) const
@@ -158,49 +170,23 @@ HeadlessWindow *HeadlessRuntime::window(std::string_view name) const
     return nullptr;
 }
 
-std::size_t HeadlessRuntime::addTimer(HeadlessWindow *window, runtime::ControlIndex control, int interval)
-{
-    m_timers.push_back({window, control, std::max(1, interval), m_now + std::max(1, interval), true});
-    return m_timers.size() - 1;
-}
-
-HeadlessRuntime::TimerEntry *HeadlessRuntime::timerOf(const HeadlessWindow *window, runtime::ControlIndex control)
-{
-    for (TimerEntry &t : m_timers) {
-        if (t.window == window && t.control == control)
-            return &t;
-    }
-    return nullptr;
-}
-
 std::int64_t HeadlessRuntime::nextTimerDue() const
 {
-    std::int64_t next = -1;
-    for (const TimerEntry &t : m_timers) {
-        if (t.enabled && (next < 0 || t.due < next))
-            next = t.due;
-    }
-    return next;
+    const auto due = m_timers.nextDue();
+    return due ? std::int64_t(*due) : -1;
 }
 
 void HeadlessRuntime::advance(std::int64_t ms)
 {
     const std::int64_t until = m_now + std::max<std::int64_t>(0, ms);
     while (!m_ended) {
-        // The timer due first; among those due together, the oldest.
-        TimerEntry *first = nullptr;
-        for (TimerEntry &t : m_timers) {
-            if (t.enabled && t.due <= until && (!first || t.due < first->due))
-                first = &t;
-        }
-        if (!first)
+        const auto tick = m_timers.takeDue(double(until));
+        if (!tick)
             break;
-        m_now = std::max(m_now, first->due);
-        first->due += first->interval;
-        HeadlessWindow *window = first->window;
-        const std::string_view name = window->layout().controls[first->control].name;
+        m_now = std::max(m_now, std::int64_t(tick->due));
+        auto *window = static_cast<HeadlessWindow *>(const_cast<void *>(tick->window));
         // The tick may close windows, this one among them, and so its timers.
-        window->raise(name, "Timer");
+        window->raise(window->layout().controls[tick->control].name, "Timer");
     }
     m_now = std::max(m_now, until);
 }

@@ -5,7 +5,9 @@
 // drawn; timers fire in time order as the clock is moved on; the input box
 // is answered by a script; error boxes are written down.
 
+#include "runtime/activation_order.h"
 #include "runtime/runtime.h"
+#include "runtime/timer_schedule.h"
 
 #include <atomic>
 #include <cstdint>
@@ -108,23 +110,19 @@ public:
 
 private:
     friend class HeadlessWindow;
-    struct TimerEntry {
-        HeadlessWindow *window;
-        runtime::ControlIndex control;
-        int interval;
-        std::int64_t due;
-        bool enabled;
-    };
 
-    void activate(HeadlessWindow *window) { m_active = window; }
+    void activate(HeadlessWindow *window);
+    // A window left the screen: the active one hands the activation to the
+    // game's window on view that was active most recently.
+    void hidden(HeadlessWindow *window);
     void forget(HeadlessWindow *window);
-    std::size_t addTimer(HeadlessWindow *window, runtime::ControlIndex control, int interval);
-    TimerEntry *timerOf(const HeadlessWindow *window, runtime::ControlIndex control);
+    runtime::TimerSchedule &timers() { return m_timers; }
 
     Desktop m_desktop;
     std::int64_t m_now = 0;
-    std::vector<TimerEntry> m_timers; // oldest first; a closed window's timers are removed
+    runtime::TimerSchedule m_timers;
     std::vector<HeadlessWindow *> m_windows;
+    runtime::ActivationOrder<HeadlessWindow> m_activated;
     HeadlessWindow *m_active = nullptr;
     struct OpenBox {
         std::string field;

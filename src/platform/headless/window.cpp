@@ -4,7 +4,6 @@
 #include "resources/control_rules.h"
 #include "runtime/checks.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace tolvane::headless {
@@ -12,7 +11,7 @@ namespace tolvane::headless {
 HeadlessWindow::HeadlessWindow(HeadlessRuntime &runtime, const ScreenLayout &layout,
                                runtime::PictureSource &pictures, runtime::WindowEvents &events)
     : m_runtime(runtime), m_layout(layout), m_events(events), m_controls(layout.controls.size()),
-      m_background(pictures.picture(layout.backgroundPicture))
+      m_background(pictures.picture(layout.backgroundPicture)), m_input(layout)
 {
     // The design position, until the game moves the window.
     m_left = float(layout.clientLeft);
@@ -20,10 +19,10 @@ HeadlessWindow::HeadlessWindow(HeadlessRuntime &runtime, const ScreenLayout &lay
     for (runtime::ControlIndex i = 0; i < layout.controls.size(); ++i) {
         const ControlLayout &c = layout.controls[i];
         m_controls[i].caption = std::string(c.caption);
-        m_controls[i].visible = c.visible;
+        m_controls[i].drawn = shownCaption(c.caption).text;
         m_controls[i].picture = pictures.picture(c.picture);
         if (c.kind == ControlKind::Timer)
-            runtime.addTimer(this, i, c.interval);
+            runtime.timers().add(this, i, c.interval, double(runtime.now()));
     }
 }
 
@@ -31,25 +30,16 @@ HeadlessWindow::~HeadlessWindow() { m_runtime.forget(this); }
 
 void HeadlessWindow::show()
 {
-    if (!m_shownOnce) {
-        m_shownOnce = true;
-        for (runtime::ControlIndex i : tabOrder(m_layout)) {
-            if (canFocus(i)) {
-                m_focus = i;
-                break;
-            }
-        }
-    }
     m_visible = true;
     m_runtime.activate(this);
+    apply(m_input.shown());
 }
 
 void HeadlessWindow::hide()
 {
     m_visible = false;
-    m_menuOpen = false;
-    if (m_runtime.activeWindow() == this)
-        m_runtime.activate(nullptr);
+    m_input.menuByDesktop(false);
+    m_runtime.hidden(this);
 }
 
 // Kept as given, once checked as every runtime checks it.
@@ -82,21 +72,20 @@ void HeadlessWindow::setCaption(runtime::ControlIndex control, std::string_view 
 {
     runtime::controlFor(m_layout, control, runtime::ControlProperty::Caption);
     m_controls[control].caption = std::string(text);
+    m_controls[control].drawn = shownCaption(text).text;
+    m_input.setCaption(control, text);
 }
 
 void HeadlessWindow::setControlVisible(runtime::ControlIndex control, bool visible)
 {
     runtime::controlFor(m_layout, control, runtime::ControlProperty::Visible);
-    m_controls[control].visible = visible;
-    // The focus leaves a control going out of view for the next in tab order.
-    if (!visible && m_focus && !canFocus(*m_focus))
-        moveFocus(false);
+    apply(m_input.setVisible(control, visible));
 }
 
 bool HeadlessWindow::controlVisible(runtime::ControlIndex control) const
 {
     runtime::controlFor(m_layout, control, runtime::ControlProperty::Visible);
-    return m_controls[control].visible;
+    return m_input.visible(control);
 }
 
 std::string HeadlessWindow::text(runtime::ControlIndex textBox) const
@@ -108,12 +97,7 @@ std::string HeadlessWindow::text(runtime::ControlIndex textBox) const
 void HeadlessWindow::setTimerEnabled(runtime::ControlIndex timer, bool enabled)
 {
     runtime::controlFor(m_layout, timer, runtime::ControlProperty::Enabled);
-    HeadlessRuntime::TimerEntry *entry = m_runtime.timerOf(this, timer);
-    if (!entry || entry->enabled == enabled)
-        return;
-    entry->enabled = enabled;
-    if (enabled)
-        entry->due = m_runtime.now() + entry->interval;
+    m_runtime.timers().setEnabled(this, timer, enabled, double(m_runtime.now()));
 }
 
 std::optional<runtime::ControlIndex> HeadlessWindow::find(std::string_view control) const
@@ -133,70 +117,25 @@ runtime::ControlIndex HeadlessWindow::indexOf(std::string_view control) const
 }
 
 const std::string &HeadlessWindow::caption(std::string_view label) const { return m_controls[indexOf(label)].caption; }
+const std::string &HeadlessWindow::drawnText(std::string_view label) const { return m_controls[indexOf(label)].drawn; }
 const std::string &HeadlessWindow::typed(std::string_view textBox) const { return m_controls[indexOf(textBox)].text; }
-bool HeadlessWindow::ownVisible(std::string_view control) const { return m_controls[indexOf(control)].visible; }
+bool HeadlessWindow::ownVisible(std::string_view control) const { return m_input.visible(indexOf(control)); }
 bool HeadlessWindow::seen(std::string_view control) const { return seen(indexOf(control)); }
 bool HeadlessWindow::hasPicture(std::string_view control) const { return m_controls[indexOf(control)].picture; }
-
-bool HeadlessWindow::timerEnabled(std::string_view timer) const
-{
-    const HeadlessRuntime::TimerEntry *entry = m_runtime.timerOf(this, indexOf(timer));
-    return entry && entry->enabled;
-}
+bool HeadlessWindow::timerEnabled(std::string_view timer) const { return m_runtime.timers().enabled(this, indexOf(timer)); }
 
 std::string_view HeadlessWindow::focus() const
 {
-    return m_focus ? m_layout.controls[*m_focus].name : std::string_view();
+    const auto focus = m_input.focus();
+    return focus ? m_layout.controls[*focus].name : std::string_view();
 }
 
-bool HeadlessWindow::seen(runtime::ControlIndex i) const { return m_visible && shownInItsBoxes(i); }
-
-bool HeadlessWindow::shownInItsBoxes(runtime::ControlIndex i) const
-{
-    for (;;) {
-        if (!m_controls[i].visible)
-            return false;
-        const std::string_view container = m_layout.controls[i].container;
-        if (container.empty())
-            return true;
-        i = indexOf(container);
-    }
-}
-
-bool HeadlessWindow::canFocus(runtime::ControlIndex i) const
-{
-    // A hidden control, or one inside a hidden box, is skipped.
-    return takesFocus(m_layout.controls[i].kind) && shownInItsBoxes(i);
-}
+bool HeadlessWindow::seen(runtime::ControlIndex i) const { return m_visible && m_input.shownInItsBoxes(i); }
 
 HeadlessWindow::Rect HeadlessWindow::rectOf(runtime::ControlIndex i) const
 {
     const TwipsRect r = controlRect(m_layout.controls[i]);
     return {r.left, r.top, r.width, r.height};
-}
-
-void HeadlessWindow::moveFocus(bool backwards)
-{
-    std::vector<runtime::ControlIndex> order;
-    for (runtime::ControlIndex i : tabOrder(m_layout)) {
-        if (canFocus(i) || i == m_focus)
-            order.push_back(i);
-    }
-    if (order.empty()) {
-        m_focus.reset();
-        return;
-    }
-    const std::size_t n = order.size();
-    const auto at = m_focus ? std::find(order.begin(), order.end(), *m_focus) : order.end();
-    std::size_t here = at == order.end() ? (backwards ? 0 : n - 1) : std::size_t(at - order.begin());
-    for (std::size_t step = 1; step <= n; ++step) {
-        const runtime::ControlIndex next = order[backwards ? (here + n - step) % n : (here + step) % n];
-        if (canFocus(next)) {
-            m_focus = next;
-            return;
-        }
-    }
-    m_focus.reset();
 }
 
 void HeadlessWindow::raise(std::string_view control, std::string_view event)

@@ -6,6 +6,7 @@
 // view, a box open, the control hidden or covered.
 
 #include "resources/screen_layout.h"
+#include "runtime/input_rules.h"
 #include "runtime/picture.h"
 #include "runtime/window.h"
 
@@ -45,6 +46,8 @@ public:
     // A control by name (letter case ignored), and what it shows.
     std::optional<runtime::ControlIndex> find(std::string_view control) const;
     const std::string &caption(std::string_view label) const;
+    // A label's text as it would be drawn: no marking "&", each line break "\n".
+    const std::string &drawnText(std::string_view label) const;
     const std::string &typed(std::string_view textBox) const;
     // Its own Visible flag, and whether it can be seen: its own flag, its
     // container's, and the window's.
@@ -54,7 +57,7 @@ public:
     bool hasPicture(std::string_view control) const;
     // The control with the keyboard focus; empty if none has it.
     std::string_view focus() const;
-    bool menuOpen() const { return m_menuOpen; }
+    bool menuOpen() const { return m_input.menuOpen(); }
 
     // What a player does. Each returns whether it reached the window: false
     // when a player could not have done it. Any of them may end in this
@@ -69,10 +72,11 @@ public:
     bool chooseMenu(std::string_view item);
     // A click into a text box, then the text typed.
     bool type(std::string_view textBox, std::string_view text);
+    // A key as the keyboard reports it; a letter key types its lower-case letter.
+    bool key(const runtime::KeyPress &press);
     enum class Key { Tab, BackTab, Enter, Space, Escape, Left, Right, Up, Down };
-    bool press(Key key);
-    // Alt and a letter; a letter alone while a menu is open.
-    bool pressAlt(char letter);
+    bool press(Key key, bool repeat = false);
+    bool pressAlt(char letter, bool repeat = false);
     bool pressLetter(char letter);
     // Text typed at whatever has the focus: a text box takes it.
     bool typeText(std::string_view text);
@@ -84,22 +88,19 @@ private:
 
     struct ControlState {
         std::string caption;
+        std::string drawn;
         std::string text;
         std::size_t caret = 0; // in a text box, where typing goes
-        bool visible = true;
         const runtime::Picture *picture = nullptr;
     };
 
-    // Tab (forwards) or Shift+Tab from the focused control; the focus is
-    // dropped when nothing can take it.
-    void moveFocus(bool backwards);
-    // Typing and the arrow keys in the focused text box.
+    // What the rules decided, done here; false once the window may be gone.
+    void apply(const runtime::InputDecision &decision, const runtime::KeyPress *press = nullptr);
+    // The focused text box's own keys: typing and its caret.
+    void textBoxKey(const runtime::KeyPress &press);
     void insertText(std::string_view text);
     void moveCaret(bool left);
-    bool canFocus(runtime::ControlIndex i) const;
     bool seen(runtime::ControlIndex i) const;
-    // Its own Visible flag and those of the boxes that hold it.
-    bool shownInItsBoxes(runtime::ControlIndex i) const;
     // The control in front at a point of a container, in twips of its inner area.
     std::optional<runtime::ControlIndex> hit(std::string_view container, int x, int y) const;
     // The rectangle of a control in its container's inner area, twips.
@@ -109,7 +110,6 @@ private:
     };
     Rect rectOf(runtime::ControlIndex i) const;
     runtime::ControlIndex indexOf(std::string_view control) const;
-    bool clickControl(runtime::ControlIndex i);
     void raise(std::string_view control, std::string_view event);
 
     HeadlessRuntime &m_runtime;
@@ -117,10 +117,8 @@ private:
     runtime::WindowEvents &m_events;
     std::vector<ControlState> m_controls;
     const runtime::Picture *m_background = nullptr;
+    runtime::WindowInput m_input;
     bool m_visible = false;
-    bool m_menuOpen = false;
-    bool m_shownOnce = false;
-    std::optional<runtime::ControlIndex> m_focus;
     float m_left = 0.0f;
     float m_top = 0.0f;
 };

@@ -4,18 +4,13 @@
 
 namespace tolvane::qt {
 
-// A plain push button. It is never its window's default button, so Enter in a
-// text box presses nothing; while the button itself has the focus, Enter
-// presses it just as Space does. Its Alt+letter clicks it at once, as on
-// every runtime of the game.
+// A plain push button, never its window's default button: Enter in a text
+// box presses nothing. What its keys do (Enter, Space, its Alt+letter) the
+// window's rules decide (Form::key).
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
     explicit CommandButton(QWidget *parent = nullptr);
-
-protected:
-    bool event(QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace tolvane::qt

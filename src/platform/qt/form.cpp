@@ -13,6 +13,7 @@
 #include "platform/qt/picture.h"
 #include "platform/qt/text.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCloseEvent>
@@ -85,7 +86,7 @@ QAccessibleInterface *accessibleGameWidget(const QString &className, QObject *ob
 } // namespace
 
 Form::Form(const ScreenLayout &layout, runtime::PictureSource &pictures, DesktopFrame &frame)
-    : QWidget(nullptr), m_layout(layout), m_frame(frame)
+    : QWidget(nullptr), m_layout(layout), m_frame(frame), m_input(layout)
 {
     static const bool accessibleFactoryInstalled = (QAccessible::installFactory(accessibleGameWidget), true);
     Q_UNUSED(accessibleFactoryInstalled);
@@ -263,22 +264,98 @@ QSize Form::outerSize() const
     return size().grownBy(m_frame.known());
 }
 
-void Form::focusFirstControl()
+void Form::setControlVisible(std::size_t index, bool visible)
 {
-    for (QWidget *widget : m_tabOrder) {
-        if (widget->isVisibleTo(this) && widget->isEnabled()) {
-            widget->setFocus(Qt::OtherFocusReason);
-            return;
+    readFocus();
+    static_cast<QWidget *>(m_byLayoutIndex[index])->setVisible(visible);
+    apply(m_input.setVisible(index, visible)); // a focus that went out of view moves on
+}
+
+void Form::setCaption(std::size_t index, const QString &caption)
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(m_byLayoutIndex[index]))
+        button->setText(caption);
+    m_input.setCaption(index, toUtf8(caption));
+}
+
+void Form::readFocus()
+{
+    // Keys reach the window only while no menu of its is open.
+    m_input.menuByDesktop(false);
+    QWidget *focus = focusWidget();
+    const auto at = std::find(m_byLayoutIndex.begin(), m_byLayoutIndex.end(), focus);
+    m_input.focusedByDesktop(at == m_byLayoutIndex.end() ? std::nullopt
+                                                         : std::optional(std::size_t(at - m_byLayoutIndex.begin())));
+}
+
+bool Form::key(const QKeyEvent &event)
+{
+    using Key = runtime::KeyPress::Key;
+    const int k = event.key();
+    runtime::KeyPress press;
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) {
+        press.key = Key::Letter;
+        press.letter = char('A' + (k - Qt::Key_A));
+    } else {
+        const std::pair<int, Key> named[] = {
+            {Qt::Key_Tab, Key::Tab},       {Qt::Key_Backtab, Key::Tab},   {Qt::Key_Return, Key::Enter},
+            {Qt::Key_Enter, Key::Enter},   {Qt::Key_Space, Key::Space},   {Qt::Key_Escape, Key::Escape},
+            {Qt::Key_Left, Key::Left},     {Qt::Key_Right, Key::Right},   {Qt::Key_Up, Key::Up},
+            {Qt::Key_Down, Key::Down},     {Qt::Key_F4, Key::F4}};
+        for (const auto &[qtKey, key] : named) {
+            if (k == qtKey)
+                press.key = key;
         }
+    }
+    press.shift = event.modifiers().testFlag(Qt::ShiftModifier) || k == Qt::Key_Backtab;
+    press.alt = event.modifiers().testFlag(Qt::AltModifier);
+    press.control = event.modifiers().testFlag(Qt::ControlModifier);
+    press.repeat = event.isAutoRepeat();
+    readFocus();
+    const runtime::InputDecision decision = m_input.key(press);
+    if (decision.action == runtime::InputDecision::Action::ToFocused)
+        return false; // the text box types it, or moves its caret
+    apply(decision); // may end in this window's deletion, later
+    return true;
+}
+
+void Form::apply(const runtime::InputDecision &decision)
+{
+    using Action = runtime::InputDecision::Action;
+    if (decision.moveFocus) {
+        if (decision.focus) {
+            auto *widget = static_cast<QWidget *>(m_byLayoutIndex[*decision.focus]);
+            widget->setFocus(Qt::TabFocusReason);
+            if (auto *box = qobject_cast<TextBox *>(widget); box && decision.action == Action::Nothing)
+                box->selectAll(); // as a text box reached by Tab in a dialog
+        } else if (QWidget *focus = focusWidget()) {
+            focus->clearFocus();
+        }
+    }
+    switch (decision.action) {
+    case Action::Click:
+        raiseEvent(toQString(m_layout.controls[decision.control].name), QStringLiteral("Click"));
+        break;
+    case Action::ChooseQuit:
+    case Action::ChooseAbout:
+        raiseEvent(toQString(decision.action == Action::ChooseQuit ? m_layout.menu.quit : m_layout.menu.about),
+                   QStringLiteral("Click"));
+        break;
+    case Action::OpenMenu:
+        if (auto *game = controlAs<QMenu>(toQString(m_layout.menu.game)))
+            m_menuBar->setActiveAction(game->menuAction());
+        break;
+    case Action::CloseByPlayer:
+        close();
+        break;
+    default:
+        break;
     }
 }
 
 void Form::showAndActivate()
 {
-    if (!m_focusPlaced) {
-        focusFirstControl();
-        m_focusPlaced = true;
-    }
+    apply(m_input.shown());
     const bool firstShow = !m_shown;
     m_shown = true;
     // A window whose native window was made early, to ask the window manager
@@ -312,10 +389,15 @@ void Form::closeByProgram()
 void Form::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    if (!m_closingByProgram) {
-        stopTimers();
-        emit closedByUser();
-    }
+    if (!m_closingByProgram)
+        emit closedByUser(); // the player's close, carried out by the window (QtWindow)
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        emit activated();
 }
 
 void Form::moveEvent(QMoveEvent *event)

@@ -6,6 +6,7 @@
 
 #include "platform/qt/desktop_frame.h"
 #include "resources/screen_layout.h"
+#include "runtime/input_rules.h"
 #include "runtime/picture.h"
 
 #include <QMargins>
@@ -16,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+class QKeyEvent;
 class QMenuBar;
 
 namespace tolvane::qt {
@@ -57,18 +59,29 @@ public:
     // Closes the window without it counting as the player's close.
     void closeByProgram();
 
+    // What the game does to a control, told to the window's rules.
+    void setControlVisible(std::size_t index, bool visible);
+    void setCaption(std::size_t index, const QString &caption);
+    // A key meant for this window: true when the rules took it, false when
+    // it goes on to the focused text box.
+    bool key(const QKeyEvent &event);
+
 signals:
     void closedByUser();
+    void activated();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
 
 private:
     void buildMenuBar();
     void buildControls(runtime::PictureSource &pictures);
     void buildTabOrder();
-    void focusFirstControl();
+    // The rules told where Qt has the focus (a click, a screen reader).
+    void readFocus();
+    void apply(const runtime::InputDecision &decision);
     void raiseEvent(const QString &control, const QString &event);
 
     const ScreenLayout &m_layout;
@@ -80,8 +93,8 @@ private:
     std::vector<QObject *> m_byLayoutIndex;
     std::vector<Timer *> m_timers;
     std::vector<QWidget *> m_tabOrder;
+    runtime::WindowInput m_input;
     bool m_closingByProgram = false;
-    bool m_focusPlaced = false;
     bool m_shown = false;
     // Measured for its centring before any frame was known.
     mutable bool m_measuredWithoutFrame = false;

@@ -18,6 +18,8 @@ QPointer<QInputDialog> openBox;
 
 QString ask(const QString &prompt, const QString &title, DesktopFrame &frame)
 {
+    if (openBox)
+        return {}; // one box at a time: a second one gives the empty text at once
     QInputDialog box;
     box.setObjectName(QStringLiteral("InputBox"));
     box.setWindowTitle(title);

@@ -24,6 +24,7 @@ QtRuntime::QtRuntime(QApplication &app) : m_app(app)
     // The game decides when it is over: a hidden screen is still part of it,
     // and the name prompt may be the only window on view.
     app.setQuitOnLastWindowClosed(false);
+    app.installEventFilter(&m_keys);
 }
 
 QtRuntime::~QtRuntime()
@@ -41,7 +42,7 @@ std::unique_ptr<runtime::Window> QtRuntime::createWindow(const ScreenLayout &lay
         prepareFonts();
         m_fontsReady = true;
     }
-    return std::make_unique<QtWindow>(layout, pictures, m_frame, events);
+    return std::make_unique<QtWindow>(layout, pictures, m_frame, events, m_activation);
 }
 
 float QtRuntime::displayWidth() const { return display::widthTwips(); }
@@ -50,6 +51,8 @@ float QtRuntime::displayHeight() const { return display::heightTwips(); }
 
 std::string QtRuntime::inputBox(std::string_view prompt, std::string_view title)
 {
+    if (m_ended)
+        return {};
     return toUtf8(inputBox::ask(toQString(prompt), toQString(title), m_frame));
 }
 

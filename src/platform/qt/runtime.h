@@ -3,11 +3,15 @@
 // The game's runtime on Qt Widgets, for Linux players.
 
 #include "platform/qt/desktop_frame.h"
+#include "platform/qt/key_router.h"
+#include "runtime/activation_order.h"
 #include "runtime/runtime.h"
 
 class QApplication;
 
 namespace tolvane::qt {
+
+class Form;
 
 class QtRuntime : public runtime::Runtime {
 public:
@@ -31,6 +35,8 @@ public:
 private:
     QApplication &m_app;
     DesktopFrame m_frame;
+    KeyRouter m_keys;
+    runtime::ActivationOrder<Form> m_activation;
     bool m_fontsReady = false;
     bool m_ended = false;
     bool m_running = false;

@@ -13,7 +13,8 @@ Timer::Timer(int intervalMs, QObject *parent) : QObject(parent), m_interval(inte
 void Timer::start()
 {
     m_enabled = true;
-    m_timer.start(std::max(1, m_interval));
+    if (m_interval > 0) // an interval of 0 or less never ticks
+        m_timer.start(m_interval);
 }
 
 void Timer::setEnabled(bool enabled)

@@ -7,20 +7,22 @@
 #include "platform/qt/timer.h"
 #include "resources/control_rules.h"
 
-#include <QAbstractButton>
 #include "runtime/checks.h"
+#include "runtime/input_rules.h"
 #include "runtime/runtime_error.h"
 
 namespace tolvane::qt {
 
 QtWindow::QtWindow(const ScreenLayout &layout, runtime::PictureSource &pictures, DesktopFrame &frame,
-                   runtime::WindowEvents &events)
-    : m_form(new Form(layout, pictures, frame))
+                   runtime::WindowEvents &events, runtime::ActivationOrder<Form> &activation)
+    : m_form(new Form(layout, pictures, frame)), m_activation(activation)
 {
     m_form->setEventSink([&events](const QString &control, const QString &event) {
         events.controlEvent(toUtf8(control), toUtf8(event));
     });
-    QObject::connect(m_form, &Form::closedByUser, m_form, [&events] { events.closedByPlayer(); });
+    QObject::connect(m_form, &Form::closedByUser, m_form,
+                     [this, &layout, &events] { runtime::closeAsPlayer(*this, layout, events); });
+    QObject::connect(m_form, &Form::activated, m_form, [this] { m_activation.activated(m_form); });
     m_form->startTimers();
 }
 
@@ -30,6 +32,8 @@ QtWindow::~QtWindow()
         return;
     m_form->setEventSink({});
     QObject::disconnect(m_form, &Form::closedByUser, nullptr, nullptr);
+    QObject::disconnect(m_form, &Form::activated, nullptr, nullptr);
+    m_activation.forget(m_form);
     m_form->closeByProgram();
     m_form->deleteLater();
 }
@@ -43,7 +47,15 @@ Form &QtWindow::alive() const
 
 void QtWindow::show() { alive().showAndActivate(); }
 
-void QtWindow::hide() { alive().hide(); }
+void QtWindow::hide()
+{
+    Form &f = alive();
+    const bool wasActive = f.isActiveWindow();
+    f.hide();
+    // The game's window last active before this one takes over.
+    if (Form *next = wasActive ? m_activation.next(&f, [](Form *w) { return w->isVisible(); }) : nullptr)
+        next->activateWindow();
+}
 
 bool QtWindow::isVisible() const { return m_form && m_form->isVisible(); }
 
@@ -69,15 +81,15 @@ void QtWindow::setCaption(runtime::ControlIndex label, std::string_view text)
     runtime::controlFor(f.layout(), label, runtime::ControlProperty::Caption);
     if (auto *l = qobject_cast<Label *>(f.controlAt(label)))
         l->setCaption(toQString(text));
-    else if (auto *button = qobject_cast<QAbstractButton *>(f.controlAt(label)))
-        button->setText(toQString(text));
+    else
+        f.setCaption(label, toQString(text));
 }
 
 void QtWindow::setControlVisible(runtime::ControlIndex control, bool visible)
 {
     Form &f = alive();
     runtime::controlFor(f.layout(), control, runtime::ControlProperty::Visible);
-    static_cast<QWidget *>(f.controlAt(control))->setVisible(visible);
+    f.setControlVisible(control, visible);
 }
 
 bool QtWindow::controlVisible(runtime::ControlIndex control) const

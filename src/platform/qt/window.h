@@ -2,6 +2,7 @@
 
 #include "platform/qt/desktop_frame.h"
 #include "resources/screen_layout.h"
+#include "runtime/activation_order.h"
 #include "runtime/picture.h"
 #include "runtime/window.h"
 
@@ -15,8 +16,9 @@ class Form;
 // controls' events and the player's close to the screen that owns it.
 class QtWindow final : public runtime::Window {
 public:
+    // `activation` is the runtime's order of the windows last active.
     QtWindow(const ScreenLayout &layout, runtime::PictureSource &pictures, DesktopFrame &frame,
-             runtime::WindowEvents &events);
+             runtime::WindowEvents &events, runtime::ActivationOrder<Form> &activation);
     // The form is deleted once the event that led here has been handled.
     ~QtWindow() override;
 
@@ -39,6 +41,7 @@ private:
     Form &alive() const;
 
     QPointer<Form> m_form;
+    runtime::ActivationOrder<Form> &m_activation;
 };
 
 } // namespace tolvane::qt

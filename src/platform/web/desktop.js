@@ -6,10 +6,10 @@
 
 mergeInto(LibraryManager.library, {
   $Desktop: {
-    windows: {},      // by the runtime's number: { frame, client, menu, controls, tabOrder, lastFocus }
+    windows: {},      // by the runtime's number: { frame, client, menu, controls, lastFocus }
     pictures: [],     // blob: URLs, by picture number
     decoded: [],      // the decoded pictures, kept for the windows that show them
-    inputs: [],       // [kind, window, control], oldest first
+    inputs: [],       // [kind, window, control, detail], oldest first (page.h)
     wake: null,       // resumes the sleeping program
     front: 0,         // the highest stacking order given so far
     active: 0,        // the window that takes the keys
@@ -41,9 +41,9 @@ mergeInto(LibraryManager.library, {
       }
     },
 
-    post: function (kind, window, control) {
+    post: function (kind, window, control, detail) {
       if (Desktop.over) return;
-      Desktop.inputs.push([kind, window, control]);
+      Desktop.inputs.push([kind, window, control, detail || 0]);
       Desktop.wakeProgram();
     },
 
@@ -77,7 +77,7 @@ mergeInto(LibraryManager.library, {
       client.style.height = height + 'px';
       client.style.backgroundColor = back;
       if (picture >= 0) client.style.backgroundImage = 'url("' + Desktop.pictures[picture] + '")';
-      var w = { id: id, frame: frame, client: client, menu: null, controls: [], tabOrder: [], lastFocus: null };
+      var w = { id: id, frame: frame, client: client, menu: null, controls: [], lastFocus: null };
       Desktop.windows[id] = w;
       Desktop.dragBy(bar, frame);
       frame.addEventListener('pointerdown', function () { if (w.id !== Desktop.active) Desktop.activate(w); }, true);
@@ -132,9 +132,8 @@ mergeInto(LibraryManager.library, {
 
     canFocus: function (e) { return e.isConnected && e.checkVisibility({ visibilityProperty: true }); },
 
-    showWindow: function (w, focusFirst) {
+    showWindow: function (w) {
       w.frame.classList.remove('out-of-view');
-      if (focusFirst) w.lastFocus = w.tabOrder.find(Desktop.canFocus) || null;
       Desktop.activate(w);
       Desktop.retireFirstWindow(w);
     },
@@ -151,6 +150,12 @@ mergeInto(LibraryManager.library, {
       Promise.all(pictures).then(function () {
         requestAnimationFrame(function () { requestAnimationFrame(function () { first.remove(); }); });
       });
+    },
+
+    // Where the program puts the focus: a control, or the window itself (-1).
+    focusControl: function (w, control) {
+      w.lastFocus = control >= 0 ? w.controls[control] : null;
+      if (Desktop.active === w.id && !Desktop.modalOpen()) Desktop.focusWindow(w);
     },
 
     hideWindow: function (w) {
@@ -179,7 +184,7 @@ mergeInto(LibraryManager.library, {
 
     // --- The menu bar
 
-    menuItem: function (w, item, before, letter, after, key) {
+    menuItem: function (w, item, before, letter, after) {
       if (!w.menu) {
         w.menu = Desktop.element('div', 'menu-bar', null);
         w.menu.setAttribute('role', 'menubar');
@@ -199,7 +204,7 @@ mergeInto(LibraryManager.library, {
       Desktop.fillMarked(label, before, letter, after);
       entry.setAttribute('aria-label', before + letter + after);
       var name = item === 0 ? 'game' : item === -1 ? 'quit' : 'about';
-      w.menuKeys[name] = { entry: entry, key: String.fromCharCode(key) };
+      w.menuKeys[name] = { entry: entry };
       entry.addEventListener('click', function (e) {
         e.stopPropagation();
         if (Desktop.modalOpen()) return;
@@ -243,10 +248,6 @@ mergeInto(LibraryManager.library, {
       return e;
     },
 
-    inTabOrder: function (w, e, position) {
-      if (position >= 0) w.tabOrder[position] = e;
-    },
-
     clicks: function (w, e, control) {
       e.addEventListener('click', function () { if (!Desktop.modalOpen()) Desktop.post(1, w.id, control); });
     },
@@ -263,81 +264,33 @@ mergeInto(LibraryManager.library, {
 
     // --- Keys
 
-    letterOf: function (e) {
-      if (e.key && e.key.length === 1) return e.key.toUpperCase();
-      return e.code && e.code.indexOf('Key') === 0 ? e.code.substring(3) : '';
+    // A key as page.h numbers it (runtime::KeyPress::Key). A letter key is
+    // the letter its keyboard shows (A on a French keyboard's A), and when it
+    // types no plain letter (Option+R types ® on a Mac) the key's place, KeyR.
+    keyOf: function (e) {
+      var named = ['Tab', 'Enter', ' ', 'Escape', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'F4'];
+      var at = named.indexOf(e.key);
+      if (at >= 0) return [at + 1, 0];
+      var letter = /^[a-z]$/i.test(e.key) ? e.key.toUpperCase() : /^Key[A-Z]$/.test(e.code) ? e.code.charAt(3) : '';
+      return letter ? [10, letter.charCodeAt(0)] : [0, 0];
     },
 
+    // The keys of the window in front go to the program as the keyboard gave
+    // them, and it decides. What a text box types, and its caret's moves,
+    // the text box does itself; every other way of the page's with a key is
+    // held back. Ctrl and Command shortcuts stay the browser's.
     onKey: function (e) {
       if (Desktop.over) return;
       if (Desktop.errorBox) return Desktop.errorBox.key(e);
       if (Desktop.inputBox) return Desktop.inputBox.key(e);
       var w = Desktop.windows[Desktop.active];
-      if (!w) return;
-      var plain = !e.ctrlKey && !e.metaKey;
-      if (Desktop.menuOpen(w)) return Desktop.menuKey(w, e);
-      if (e.key === 'Tab' && plain && !e.altKey) {
-        e.preventDefault();
-        return Desktop.tab(w, e.shiftKey ? -1 : 1);
-      }
-      if (e.altKey && plain && e.key === 'F4') {
-        e.preventDefault();
-        return Desktop.post(2, w.id, 0);
-      }
-      if (e.altKey && plain) {
-        var letter = Desktop.letterOf(e);
-        if (letter >= 'A' && letter <= 'Z') {
-          e.preventDefault();
-          return Desktop.accelerator(w, letter);
-        }
-        return;
-      }
-      // The focused control does what it does with the other keys: a text
-      // box types (Enter in it does nothing), a button clicks on Enter and
-      // Space. Anywhere else they do nothing.
-      var target = document.activeElement;
-      if (target && target.tagName === 'INPUT') return;
-      if (target && target.tagName === 'BUTTON' && (e.key === 'Enter' || e.key === ' ')) return;
-      if (plain && (e.key.length === 1 || /^(Enter|Arrow|Page|Home|End|Backspace)/.test(e.key))) e.preventDefault();
-    },
-
-    // The next control in tab order that can take the focus, from the
-    // focused one, or from the one at `from` that just lost it.
-    tab: function (w, step, from) {
-      var n = w.tabOrder.length;
-      var at = from !== undefined ? from : w.tabOrder.indexOf(document.activeElement);
-      if (at < 0) at = step > 0 ? n - 1 : 0;
-      for (var i = 1; i <= n; ++i) {
-        var next = w.tabOrder[(at + step * i + n * i) % n];
-        if (next && Desktop.canFocus(next)) return next.focus({ preventScroll: true });
-      }
-      if (w.frame.contains(document.activeElement)) w.frame.focus({ preventScroll: true });
-    },
-
-    // Alt+letter: the menu first, then a visible button marked with the
-    // letter, which takes the focus and clicks. Nothing else has one.
-    accelerator: function (w, letter) {
-      var keys = w.menuKeys;
-      if (keys && letter === keys.game.key) return Desktop.toggleMenu(w, true);
-      if (keys && letter === keys.about.key) return Desktop.post(1, w.id, -2);
-      for (var i = 0; i < w.controls.length; ++i) {
-        var c = w.controls[i];
-        if (c && c.tagName === 'BUTTON' && c.dataset.key === letter && Desktop.canFocus(c)) {
-          c.focus({ preventScroll: true });
-          return Desktop.post(1, w.id, i);
-        }
-      }
-    },
-
-    // While the menu is open a key goes to it: its letter or Enter chooses
-    // "Quitter", anything else closes it.
-    menuKey: function (w, e) {
-      if (['Alt', 'Shift', 'Control', 'Meta'].indexOf(e.key) >= 0) return;
-      e.preventDefault();
-      Desktop.closeMenus();
-      var letter = Desktop.letterOf(e);
-      if (e.key === 'Enter' || (!e.ctrlKey && letter === w.menuKeys.quit.key)) return Desktop.post(1, w.id, -1);
-      if (e.altKey && letter >= 'A' && letter <= 'Z') Desktop.accelerator(w, letter);
+      if (!w || /^(Alt|AltGraph|Shift|Control|Meta)$/.test(e.key) || e.metaKey || (e.ctrlKey && !e.altKey)) return;
+      var key = Desktop.keyOf(e);
+      var typing = document.activeElement && document.activeElement.tagName === 'INPUT' && !Desktop.menuOpen(w) &&
+                   (!e.altKey || e.ctrlKey) && key[0] !== 1 && key[0] !== 2;
+      if (!typing) e.preventDefault();
+      Desktop.post(3, w.id, key[0], key[1] | (e.shiftKey ? 256 : 0) | (e.altKey ? 512 : 0) |
+                   (e.ctrlKey ? 1024 : 0) | (e.repeat ? 2048 : 0));
     },
 
     // --- The modal boxes, in a shade that keeps the mouse from the windows.
@@ -473,6 +426,10 @@ mergeInto(LibraryManager.library, {
     Desktop.started = true;
     Display.start(needWidth, needHeight);
     document.addEventListener('keydown', Desktop.onKey, true);
+    document.addEventListener('keyup', function (e) {
+      if (e.key === ' ' && !Desktop.modalOpen() && document.activeElement.tagName === 'BUTTON' &&
+          document.activeElement.closest('.client')) e.preventDefault();
+    }, true);
     // A press outside every menu closes them.
     document.addEventListener('pointerdown', function (e) {
       if (!e.target.closest('.menu-item')) Desktop.closeMenus();
@@ -489,11 +446,11 @@ mergeInto(LibraryManager.library, {
     Desktop.createWindow(id, UTF8ToString(caption), width, height, UTF8ToString(back), picture);
   },
   page_menu_item__deps: ['$Desktop'],
-  page_menu_item: function (id, item, before, letter, after, key) {
-    Desktop.menuItem(Desktop.windows[id], item, UTF8ToString(before), UTF8ToString(letter), UTF8ToString(after), key);
+  page_menu_item: function (id, item, before, letter, after) {
+    Desktop.menuItem(Desktop.windows[id], item, UTF8ToString(before), UTF8ToString(letter), UTF8ToString(after));
   },
   page_window_show__deps: ['$Desktop'],
-  page_window_show: function (id, focusFirst) { Desktop.showWindow(Desktop.windows[id], focusFirst); },
+  page_window_show: function (id) { Desktop.showWindow(Desktop.windows[id]); },
   page_window_hide__deps: ['$Desktop'],
   page_window_hide: function (id) { Desktop.hideWindow(Desktop.windows[id]); },
   page_window_move__deps: ['$Desktop', '$Display'],
@@ -517,36 +474,34 @@ mergeInto(LibraryManager.library, {
     e.setAttribute('aria-live', 'polite');
   },
   page_caption__deps: ['$Desktop'],
-  page_caption: function (id, control, before, letter, after, key) {
+  page_caption: function (id, control, before, letter, after) {
     var e = Desktop.windows[id].controls[control];
     before = UTF8ToString(before); letter = UTF8ToString(letter); after = UTF8ToString(after);
     Desktop.fillMarked(e, before, letter, after);
-    if (e.tagName !== 'BUTTON') return;
-    e.setAttribute('aria-label', before + letter + after);
-    if (key) e.dataset.key = String.fromCharCode(key);
-    else delete e.dataset.key;
+    if (e.tagName === 'BUTTON') e.setAttribute('aria-label', before + letter + after);
   },
   page_text_box__deps: ['$Desktop'],
-  page_text_box: function (id, control, container, left, top, width, height, font, visible, tabPosition) {
+  page_text_box: function (id, control, container, left, top, width, height, font, visible) {
     var w = Desktop.windows[id];
     var e = Desktop.element('input', 'text-box', null);
     e.type = 'text';
     e.autocomplete = 'off';
     e.spellcheck = false;
     e.style.font = UTF8ToString(font);
-    Desktop.inTabOrder(w, Desktop.addControl(w, control, container, e, left, top, width, height, visible), tabPosition);
+    Desktop.clicks(w, e, control);
+    Desktop.addControl(w, control, container, e, left, top, width, height, visible);
   },
   page_button__deps: ['$Desktop'],
-  page_button: function (id, control, container, left, top, width, height, font, visible, tabPosition) {
+  page_button: function (id, control, container, left, top, width, height, font, visible) {
     var w = Desktop.windows[id];
     var e = Desktop.element('button', 'button', null);
     e.type = 'button';
     e.style.font = UTF8ToString(font);
     Desktop.clicks(w, e, control);
-    Desktop.inTabOrder(w, Desktop.addControl(w, control, container, e, left, top, width, height, visible), tabPosition);
+    Desktop.addControl(w, control, container, e, left, top, width, height, visible);
   },
   page_picture_box__deps: ['$Desktop'],
-  page_picture_box: function (id, control, container, left, top, width, height, visible, tabPosition, picture,
+  page_picture_box: function (id, control, container, left, top, width, height, visible, picture,
                               description) {
     var w = Desktop.windows[id];
     var e = Desktop.element('div', 'picture-box', null);
@@ -556,7 +511,8 @@ mergeInto(LibraryManager.library, {
     if (description) e.setAttribute('aria-label', description);
     var inner = Desktop.element('div', 'inner', e);
     if (picture >= 0) inner.appendChild(Desktop.picture(picture, description));
-    Desktop.inTabOrder(w, Desktop.addControl(w, control, container, e, left, top, width, height, visible), tabPosition);
+    Desktop.clicks(w, e, control);
+    Desktop.addControl(w, control, container, e, left, top, width, height, visible);
     e.inner = inner;
   },
   page_image__deps: ['$Desktop'],
@@ -568,13 +524,19 @@ mergeInto(LibraryManager.library, {
     Desktop.addControl(w, control, container, e, left, top, width, height, visible);
   },
   page_control_visible__deps: ['$Desktop'],
-  page_control_visible: function (id, control, visible) {
+  page_control_visible: function (id, control, visible) { Desktop.windows[id].controls[control].hidden = !visible; },
+  page_focus__deps: ['$Desktop'],
+  page_focus: function (id, control) { Desktop.focusControl(Desktop.windows[id], control); },
+  page_focused_control__deps: ['$Desktop'],
+  page_focused_control: function (id) {
     var w = Desktop.windows[id];
-    var e = w.controls[control];
-    var hadFocus = e.contains(document.activeElement);
-    e.hidden = !visible;
-    if (hadFocus && !visible) Desktop.tab(w, 1, w.tabOrder.indexOf(e));
+    var e = w.lastFocus;
+    return e && Desktop.canFocus(e) ? Number(e.dataset.control) : -1;
   },
+  page_menu__deps: ['$Desktop'],
+  page_menu: function (id, open) { Desktop.toggleMenu(Desktop.windows[id], open); },
+  page_menu_open__deps: ['$Desktop'],
+  page_menu_open: function (id) { return Desktop.menuOpen(Desktop.windows[id]) ? 1 : 0; },
   page_text__deps: ['$Desktop'],
   page_text: function (id, control, buffer, size) {
     var text = Desktop.windows[id].controls[control].value;
@@ -603,11 +565,12 @@ mergeInto(LibraryManager.library, {
   },
 
   page_next_input__deps: ['$Desktop'],
-  page_next_input: function (window, control) {
+  page_next_input: function (window, control, detail) {
     var input = Desktop.inputs.shift();
     if (!input) return 0;
     HEAP32[window >> 2] = input[1];
     HEAP32[control >> 2] = input[2];
+    HEAP32[detail >> 2] = input[3];
     return input[0];
   },
   page_wait__deps: ['$Desktop'],

@@ -27,9 +27,9 @@ int page_display_height();
 void page_window_create(int window, const char *caption, int width, int height, const char *backColour,
                         int backPicture);
 // The common menu bar, an item at a time: "&Jeu" (`item` 0), holding "&Quitter"
-// (-1), and "&A propos de..." on the bar itself (-2); `key` is its accelerator.
-void page_menu_item(int window, int item, const char *before, const char *letter, const char *after, char key);
-void page_window_show(int window, int focusFirst);
+// (-1), and "&A propos de..." on the bar itself (-2).
+void page_menu_item(int window, int item, const char *before, const char *letter, const char *after);
+void page_window_show(int window);
 void page_window_hide(int window);
 void page_window_move(int window, int left, int top);
 int page_window_outer_width(int window);
@@ -38,22 +38,26 @@ void page_window_remove(int window);
 
 // Controls, placed in their container (-1: the client area, else a picture
 // box of the same window laid out before them), front to back in the order
-// they are added. `tabPosition` is the control's place in the window's tab
-// order, -1 for a control that takes no focus.
+// they are added.
 void page_label(int window, int control, int container, int left, int top, int width, int height,
                 const char *font, const char *colour, int visible);
-// A label's or a button's caption; `key` is its accelerator, 0 for none.
-void page_caption(int window, int control, const char *before, const char *letter, const char *after, char key);
+// A label's or a button's caption.
+void page_caption(int window, int control, const char *before, const char *letter, const char *after);
 void page_text_box(int window, int control, int container, int left, int top, int width, int height,
-                   const char *font, int visible, int tabPosition);
+                   const char *font, int visible);
 void page_button(int window, int control, int container, int left, int top, int width, int height,
-                 const char *font, int visible, int tabPosition);
+                 const char *font, int visible);
 void page_picture_box(int window, int control, int container, int left, int top, int width, int height,
-                      int visible, int tabPosition, int picture, const char *description);
+                      int visible, int picture, const char *description);
 void page_image(int window, int control, int container, int left, int top, int width, int height, int visible,
                 int picture, int stretch, const char *description);
-// A control hidden while it has the focus hands it on to the next in tab order.
 void page_control_visible(int window, int control, int visible);
+// The keyboard focus on a control of the window (-1: on none of them), and
+// the control that has it; the "&Jeu" menu open or closed, and whether it is.
+void page_focus(int window, int control);
+int page_focused_control(int window);
+void page_menu(int window, int open);
+int page_menu_open(int window);
 // Copies a text box's text into `buffer` (NUL-terminated, cut to `size`);
 // returns the length of the whole text in bytes.
 int page_text(int window, int control, char *buffer, int size);
@@ -63,9 +67,13 @@ int page_text(int window, int control, char *buffer, int size);
 int page_picture(const unsigned char *bytes, int size, const char *type);
 
 // The player's input, oldest first. Returns 0 when none is waiting, else
-// the kind (1: a control's click, 2: the window's close control) with the
-// window and the control (-1: the menu's "Quitter", -2: "A propos de...").
-int page_next_input(int *window, int *control);
+// the kind with the window and what it was:
+//  1: a click on a control (`control`; -1: the menu's "Quitter", -2: "A propos de...");
+//  2: the window's close control;
+//  3: a key, as the keyboard gave it: `control` is its runtime::KeyPress::Key,
+//     `detail` its letter (KeyA..KeyZ), plus 256 for Shift, 512 for Alt (or
+//     Option), 1024 for Ctrl, 2048 for an auto-repeat.
+int page_next_input(int *window, int *control, int *detail);
 // Sleeps until input arrives or `ms` have passed; returns at once if input
 // is waiting. The only place where the program gives the page back to the browser.
 void page_wait(int ms);

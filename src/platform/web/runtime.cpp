@@ -53,12 +53,16 @@ float WebRuntime::displayHeight() const { return twipsFromPixels(page_display_he
 
 std::string WebRuntime::inputBox(std::string_view prompt, std::string_view title)
 {
+    if (m_inputBoxOpen || m_ended)
+        return {}; // one box at a time: a second one gives the empty text at once
+    m_inputBoxOpen = true;
     page_input_box_open(std::string(prompt).c_str(), std::string(title).c_str(), "OK", "Annuler");
     while (!m_ended && page_input_box_state() == 0)
         pumpOnce();
     const bool ok = !m_ended && page_input_box_state() == 1;
     std::string answer = ok ? boxText(page_input_box_text) : std::string();
     page_input_box_close();
+    m_inputBoxOpen = false;
     return answer;
 }
 
@@ -83,7 +87,7 @@ void WebRuntime::end(int status)
         return;
     m_ended = true;
     m_status = status;
-    m_timers.clear();
+    m_timers.stopAll();
     for (const auto &[id, window] : m_windows)
         window->leaveScreen();
     page_game_over("La partie est terminée.", "Rejouer");
@@ -102,70 +106,44 @@ std::unique_ptr<runtime::Picture> WebRuntime::decodePicture(std::span<const unsi
     return web::decodePicture(file);
 }
 
-void WebRuntime::addTimer(int window, runtime::ControlIndex control, int interval)
-{
-    m_timers.push_back({window, control, interval, emscripten_get_now() + interval, true});
-}
-
-WebRuntime::Timer *WebRuntime::timerOf(int window, runtime::ControlIndex control)
-{
-    for (Timer &timer : m_timers) {
-        if (timer.window == window && timer.control == control)
-            return &timer;
-    }
-    return nullptr;
-}
-
-void WebRuntime::setTimerEnabled(int window, runtime::ControlIndex control, bool enabled)
-{
-    Timer *timer = timerOf(window, control);
-    if (!timer || timer->enabled == enabled)
-        return;
-    timer->enabled = enabled;
-    // Enabled again, it counts its interval from now.
-    if (enabled)
-        timer->due = emscripten_get_now() + timer->interval;
-}
-
 void WebRuntime::forget(int window)
 {
+    if (const auto found = m_windows.find(window); found != m_windows.end())
+        m_timers.forget(found->second);
     m_windows.erase(window);
-    std::erase_if(m_timers, [window](const Timer &timer) { return timer.window == window; });
 }
 
 bool WebRuntime::deliverInput()
 {
-    int window = 0;
-    int control = 0;
-    const int kind = page_next_input(&window, &control);
+    int window = 0, control = 0, detail = 0;
+    const int kind = page_next_input(&window, &control, &detail);
     if (kind == 0)
         return false;
     const auto found = m_windows.find(window);
     if (found == m_windows.end())
         return true; // the window went before its input could be delivered
-    if (kind == 1)
+    if (kind == 1) {
         found->second->clicked(control);
-    else
+    } else if (kind == 3) {
+        runtime::KeyPress press{runtime::KeyPress::Key(control), char(detail & 0xFF)};
+        press.shift = detail & 256;
+        press.alt = detail & 512;
+        press.control = detail & 1024;
+        press.repeat = detail & 2048;
+        found->second->key(press);
+    } else {
         found->second->closedByPlayer();
+    }
     return true;
 }
 
 bool WebRuntime::fireDueTimer()
 {
-    const double now = emscripten_get_now();
-    Timer *next = nullptr;
-    for (Timer &timer : m_timers) {
-        if (timer.enabled && timer.due <= now && (!next || timer.due < next->due))
-            next = &timer;
-    }
-    if (!next)
+    // A page that slept past ticks (a tab in the background) gets no burst of them.
+    const auto tick = m_timers.takeDue(emscripten_get_now(), true);
+    if (!tick)
         return false;
-    next->due += next->interval;
-    if (next->due <= now)
-        next->due = now + next->interval; // the page slept past it: no burst of ticks
-    const auto found = m_windows.find(next->window);
-    if (found != m_windows.end())
-        found->second->timerTicked(next->control);
+    static_cast<WebWindow *>(const_cast<void *>(tick->window))->timerTicked(tick->control);
     return true;
 }
 
@@ -179,11 +157,8 @@ void WebRuntime::pumpOnce(double longestSleepMs, bool timers)
     if (!m_ended && (deliverInput() || (timers && fireDueTimer())))
         return;
     double sleep = longestSleepMs;
-    const double now = emscripten_get_now();
-    for (const Timer &timer : m_timers) {
-        if (timer.enabled && timers)
-            sleep = std::min(sleep, timer.due - now);
-    }
+    if (const auto due = m_timers.nextDue(); due && timers)
+        sleep = std::min(sleep, *due - emscripten_get_now());
     page_wait(std::max(0, int(std::ceil(sleep))));
 }
 

@@ -9,6 +9,7 @@
 // its timers ticking.
 
 #include "runtime/runtime.h"
+#include "runtime/timer_schedule.h"
 
 #include <cstdint>
 #include <functional>
@@ -45,8 +46,7 @@ public:
                                                     runtime::PixelRect part) const override;
 
     // For the windows: their timers, counting from when they are added.
-    void addTimer(int window, runtime::ControlIndex control, int interval);
-    void setTimerEnabled(int window, runtime::ControlIndex control, bool enabled);
+    runtime::TimerSchedule &timers() { return m_timers; }
     void forget(int window);
 
 private:
@@ -63,22 +63,14 @@ private:
     // the tests: what a player does inside the modal boxes' own loops.
     void setLoopHook(std::function<void()> hook) { m_loopHook = std::move(hook); }
 
-    struct Timer {
-        int window;
-        runtime::ControlIndex control;
-        int interval;
-        double due; // ms on the page's clock
-        bool enabled;
-    };
-
     bool deliverInput();
     bool fireDueTimer();
-    Timer *timerOf(int window, runtime::ControlIndex control);
 
     std::string m_title;
     std::map<int, WebWindow *> m_windows;
-    std::vector<Timer> m_timers; // oldest first
+    runtime::TimerSchedule m_timers; // on the page's clock
     std::function<void()> m_loopHook;
+    bool m_inputBoxOpen = false;
     bool m_ended = false;
     int m_status = 0;
 };

@@ -4,10 +4,11 @@
 #include "platform/web/styles.h"
 #include "platform/web/picture.h"
 #include "platform/web/runtime.h"
-#include "resources/accelerator.h"
 #include "resources/control_rules.h"
 #include "runtime/checks.h"
 #include "runtime/runtime_error.h"
+
+#include <emscripten.h>
 
 #include <algorithm>
 #include <cmath>
@@ -46,21 +47,11 @@ constexpr int aboutItem = -2;
 constexpr std::pair<int, std::string_view> menuItems[] = {
     {0, gameMenuCaption}, {quitItem, quitItemCaption}, {aboutItem, aboutItemCaption}};
 
-// Each focusable control's place in the window's tab order.
-std::vector<int> tabPositions(const ScreenLayout &layout)
-{
-    const std::vector<std::size_t> order = tabOrder(layout);
-    std::vector<int> positions(layout.controls.size(), -1);
-    for (std::size_t at = 0; at < order.size(); ++at)
-        positions[order[at]] = int(at);
-    return positions;
-}
-
 } // namespace
 
 WebWindow::WebWindow(WebRuntime &runtime, int id, const ScreenLayout &layout, runtime::PictureSource &pictures,
                      runtime::WindowEvents &events)
-    : m_runtime(runtime), m_id(id), m_layout(layout), m_events(events), m_controlVisible(layout.controls.size())
+    : m_runtime(runtime), m_id(id), m_layout(layout), m_events(events), m_input(layout)
 {
     const std::string caption(layout.caption);
     page_window_create(id, caption.c_str(), pixels(layout.clientWidth), pixels(layout.clientHeight),
@@ -69,8 +60,7 @@ WebWindow::WebWindow(WebRuntime &runtime, int id, const ScreenLayout &layout, ru
     if (layout.menu.present()) {
         for (const auto &[item, caption] : menuItems) {
             const MarkedCaption marked = markCaption(caption);
-            page_menu_item(id, item, marked.before.c_str(), marked.letter.c_str(), marked.after.c_str(),
-                           acceleratorOf(caption));
+            page_menu_item(id, item, marked.before.c_str(), marked.letter.c_str(), marked.after.c_str());
         }
     }
     // The design position, until the game centres the window.
@@ -94,10 +84,8 @@ int WebWindow::containerOf(runtime::ControlIndex control) const
 
 void WebWindow::buildControls(runtime::PictureSource &pictures)
 {
-    const std::vector<int> tab = tabPositions(m_layout);
     for (std::size_t i = 0; i < m_layout.controls.size(); ++i) {
         const ControlLayout &c = m_layout.controls[i];
-        m_controlVisible[i] = c.visible;
         const int id = int(i);
         const int box = containerOf(i);
         const TwipsRect rect = controlRect(c);
@@ -106,7 +94,7 @@ void WebWindow::buildControls(runtime::PictureSource &pictures)
         const std::string font = cssFont(c.font);
         switch (c.kind) {
         case ControlKind::Timer:
-            m_runtime.addTimer(m_id, i, c.interval);
+            m_runtime.timers().add(this, i, c.interval, emscripten_get_now());
             break;
         case ControlKind::Label:
             page_label(m_id, id, box, left, top, width, height, font.c_str(),
@@ -114,15 +102,15 @@ void WebWindow::buildControls(runtime::PictureSource &pictures)
             setCaption(i, c.caption);
             break;
         case ControlKind::TextBox:
-            page_text_box(m_id, id, box, left, top, width, height, font.c_str(), c.visible, tab[i]);
+            page_text_box(m_id, id, box, left, top, width, height, font.c_str(), c.visible);
             break;
         case ControlKind::CommandButton: {
-            page_button(m_id, id, box, left, top, width, height, font.c_str(), c.visible, tab[i]);
+            page_button(m_id, id, box, left, top, width, height, font.c_str(), c.visible);
             setCaption(i, c.caption);
             break;
         }
         case ControlKind::PictureBox:
-            page_picture_box(m_id, id, box, left, top, width, height, c.visible, tab[i],
+            page_picture_box(m_id, id, box, left, top, width, height, c.visible,
                              WebPicture::handleOf(pictures.picture(c.picture)), descriptionOf(c.picture).c_str());
             break;
         case ControlKind::Image:
@@ -135,9 +123,9 @@ void WebWindow::buildControls(runtime::PictureSource &pictures)
 
 void WebWindow::show()
 {
-    page_window_show(m_id, !m_shown);
-    m_shown = true;
+    page_window_show(m_id);
     m_visible = true;
+    apply(m_input.shown());
 }
 
 void WebWindow::hide()
@@ -168,21 +156,22 @@ void WebWindow::setCaption(runtime::ControlIndex control, std::string_view text)
 {
     runtime::controlFor(m_layout, control, runtime::ControlProperty::Caption);
     const MarkedCaption caption = markCaption(text);
-    page_caption(m_id, int(control), caption.before.c_str(), caption.letter.c_str(), caption.after.c_str(),
-                 acceleratorOf(text));
+    page_caption(m_id, int(control), caption.before.c_str(), caption.letter.c_str(), caption.after.c_str());
+    m_input.setCaption(control, text);
 }
 
 void WebWindow::setControlVisible(runtime::ControlIndex index, bool visible)
 {
     runtime::controlFor(m_layout, index, runtime::ControlProperty::Visible);
-    m_controlVisible[index] = visible;
+    readPage();
     page_control_visible(m_id, int(index), visible);
+    apply(m_input.setVisible(index, visible));
 }
 
 bool WebWindow::controlVisible(runtime::ControlIndex index) const
 {
     runtime::controlFor(m_layout, index, runtime::ControlProperty::Visible);
-    return m_controlVisible[index];
+    return m_input.visible(index);
 }
 
 std::string WebWindow::text(runtime::ControlIndex textBox) const
@@ -201,7 +190,40 @@ std::string WebWindow::text(runtime::ControlIndex textBox) const
 void WebWindow::setTimerEnabled(runtime::ControlIndex timer, bool enabled)
 {
     runtime::controlFor(m_layout, timer, runtime::ControlProperty::Enabled);
-    m_runtime.setTimerEnabled(m_id, timer, enabled);
+    m_runtime.timers().setEnabled(this, timer, enabled, emscripten_get_now());
+}
+
+void WebWindow::readPage()
+{
+    const int focus = page_focused_control(m_id);
+    m_input.focusedByDesktop(focus < 0 ? std::nullopt : std::optional<runtime::ControlIndex>(focus));
+    m_input.menuByDesktop(page_menu_open(m_id) != 0);
+}
+
+void WebWindow::apply(const runtime::InputDecision &decision)
+{
+    using Action = runtime::InputDecision::Action;
+    if (decision.moveFocus)
+        page_focus(m_id, decision.focus ? int(*decision.focus) : -1);
+    switch (decision.action) {
+    case Action::Click:
+        m_events.controlEvent(m_layout.controls[decision.control].name, "Click");
+        break;
+    case Action::ChooseQuit:
+    case Action::ChooseAbout:
+        page_menu(m_id, 0);
+        m_events.controlEvent(decision.action == Action::ChooseQuit ? m_layout.menu.quit : m_layout.menu.about, "Click");
+        break;
+    case Action::OpenMenu:
+    case Action::CloseMenu:
+        page_menu(m_id, decision.action == Action::OpenMenu);
+        break;
+    case Action::CloseByPlayer:
+        closedByPlayer();
+        break;
+    default: // a text box has typed the key already, or nothing happens
+        break;
+    }
 }
 
 void WebWindow::clicked(int index)
@@ -210,19 +232,19 @@ void WebWindow::clicked(int index)
         m_events.controlEvent(m_layout.menu.quit, "Click");
     else if (index == aboutItem)
         m_events.controlEvent(m_layout.menu.about, "Click");
-    else if (index >= 0 && std::size_t(index) < m_layout.controls.size())
-        m_events.controlEvent(m_layout.controls[std::size_t(index)].name, "Click");
+    else if (index >= 0 && std::size_t(index) < m_layout.controls.size()) {
+        readPage();
+        apply(m_input.click(std::size_t(index)));
+    }
 }
 
-void WebWindow::closedByPlayer()
+void WebWindow::key(const runtime::KeyPress &press)
 {
-    hide();
-    for (std::size_t i = 0; i < m_layout.controls.size(); ++i) {
-        if (m_layout.controls[i].kind == ControlKind::Timer)
-            m_runtime.setTimerEnabled(m_id, i, false);
-    }
-    m_events.closedByPlayer();
+    readPage();
+    apply(m_input.key(press));
 }
+
+void WebWindow::closedByPlayer() { runtime::closeAsPlayer(*this, m_layout, m_events); }
 
 void WebWindow::timerTicked(runtime::ControlIndex timer) { m_events.controlEvent(m_layout.controls[timer].name, "Timer"); }
 

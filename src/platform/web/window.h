@@ -4,6 +4,7 @@
 // until shown, its timers counting from its creation.
 
 #include "resources/screen_layout.h"
+#include "runtime/input_rules.h"
 #include "runtime/picture.h"
 #include "runtime/window.h"
 
@@ -39,20 +40,23 @@ public:
 
     // What the message loop hands the window. Each may end in its destruction.
     void clicked(int control); // a control's index, or a menu command (page.h)
+    void key(const runtime::KeyPress &press);
     void closedByPlayer();
     void timerTicked(runtime::ControlIndex timer);
 
 private:
     void buildControls(runtime::PictureSource &pictures);
+    // The page's focus and menu, as the player may have left them with the mouse.
+    void readPage();
+    void apply(const runtime::InputDecision &decision);
     int containerOf(runtime::ControlIndex control) const; // -1: the client area
 
     WebRuntime &m_runtime;
     int m_id;
     const ScreenLayout &m_layout;
     runtime::WindowEvents &m_events;
-    std::vector<bool> m_controlVisible;
+    runtime::WindowInput m_input;
     bool m_visible = false;
-    bool m_shown = false;
     int m_left = 0; // CSS pixels
     int m_top = 0;
 };

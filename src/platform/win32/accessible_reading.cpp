@@ -3,6 +3,7 @@
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
 #include "resources/accelerator.h"
+#include "resources/control_rules.h"
 #include "resources/picture_id.h"
 
 #include <oleacc.h>
@@ -37,7 +38,7 @@ std::wstring textOf(HWND hwnd)
 // The caption as a screen reader says it: as drawn, without its "&".
 std::wstring spoken(const Win32Window &window, ControlIndex control)
 {
-    return widen(tolvane::drawnCaption(narrow(window.caption(control))));
+    return widen(tolvane::shownCaption(narrow(window.caption(control))).text);
 }
 
 } // namespace

@@ -85,8 +85,8 @@ float Win32Runtime::displayHeight() const
 
 std::string Win32Runtime::inputBox(std::string_view prompt, std::string_view title)
 {
-    if (m_ended)
-        return {};
+    if (m_ended || m_inputBox)
+        return {}; // one box at a time: a second one gives the empty text at once
     // The box belongs to the game's active window, if any: the dialog
     // manager disables that one while the box is open and gives it the
     // activation back when the box closes. The game's other windows wait
@@ -211,7 +211,16 @@ std::unique_ptr<runtime::Picture> Win32Runtime::decodePicture(std::span<const un
 
 void Win32Runtime::add(Win32Window *window) { m_windows.push_back(window); }
 
-void Win32Runtime::remove(Win32Window *window) { std::erase(m_windows, window); }
+void Win32Runtime::remove(Win32Window *window)
+{
+    std::erase(m_windows, window);
+    m_activated.forget(window);
+}
+
+Win32Window *Win32Runtime::lastActiveBut(Win32Window *leaving) const
+{
+    return m_activated.next(leaving, [](Win32Window *w) { return w->isVisible() && IsWindowEnabled(w->handle()); });
+}
 
 Win32Window *Win32Runtime::windowOf(HWND handle) const
 {

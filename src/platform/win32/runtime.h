@@ -5,6 +5,7 @@
 
 #include "platform/win32/fonts.h"
 #include "platform/win32/win32.h"
+#include "runtime/activation_order.h"
 #include "runtime/runtime.h"
 
 #include <vector>
@@ -48,6 +49,9 @@ public:
     void add(Win32Window *window);
     void remove(Win32Window *window);
     Win32Window *windowOf(HWND handle) const;
+    void activated(Win32Window *window) { m_activated.activated(window); }
+    // The game's window on view that was active last, other than `leaving`.
+    Win32Window *lastActiveBut(Win32Window *leaving) const;
 
 private:
     friend struct testing::Probe;
@@ -59,6 +63,7 @@ private:
     bool m_comInitialised = false;
     Fonts m_fonts;
     std::vector<Win32Window *> m_windows;
+    runtime::ActivationOrder<Win32Window> m_activated;
     HWND m_inputBox = nullptr;
     bool m_ended = false;
     int m_status = 0;

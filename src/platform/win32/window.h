@@ -9,6 +9,7 @@
 #include "platform/win32/win32.h"
 #include "resources/screen_layout.h"
 #include "runtime/checks.h"
+#include "runtime/input_rules.h"
 #include "runtime/window.h"
 
 #include <memory>
@@ -58,14 +59,10 @@ public:
     const std::wstring &caption(runtime::ControlIndex control) const { return m_controls.at(control).caption; }
     static Win32Window *owning(HWND handle);
 
-    // The keys the game handles itself, before the focused control sees
-    // them: Tab and Shift+Tab in TabIndex order, Enter (a focused button
-    // clicks, anything else does nothing), Escape (nothing), Alt+letter (a
-    // button on view with that "&" letter clicks, else a menu title opens,
-    // else nothing happens and nothing sounds). Every other key reaches the
-    // focused control alone: a letter or an arrow at a picture box or a
-    // button does nothing, Space clicks a focused button. True when the
-    // message was used up; `this` may be gone by then.
+    // A key for this window, before the focused control sees it: the core's
+    // rules (runtime/input_rules.h) decide, and only what they leave to a
+    // focused text box reaches it. True when the message was used up; `this`
+    // may be gone by then.
     bool handleKey(const MSG &message);
 
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -91,7 +88,6 @@ private:
         bool visible = true;
         const Win32Picture *picture = nullptr;
         bool timerOn = false;
-        char accelerator = 0; // a button's "&" letter, in upper case
     };
 
     static COLORREF colourOf(const Colour &colour, int systemDefault);
@@ -121,12 +117,13 @@ private:
     void mouseButton(const Surface &surface, bool down, POINT point);
 
     // Focus and keys (window_focus.cpp).
-    bool canTakeFocus(runtime::ControlIndex index) const;
-    HWND firstFocusable() const;
-    // To the next control of the tab order after `focus` (or before it) that can take it.
-    void moveFocus(bool backwards, HWND focus);
-    bool handleAltLetter(wchar_t typed);
+    runtime::ControlIndex controlOf(HWND hwnd) const;
+    // The rules told where the desktop has the focus (a click, a screen reader).
+    void readFocus();
+    void focusOn(std::optional<runtime::ControlIndex> control);
+    void apply(const runtime::InputDecision &decision);
     void activated(bool active);
+    void closeByPlayer();
 
     // Painting (window_painting.cpp).
     void paint(Surface &surface, HDC dc, const RECT &area);
@@ -146,9 +143,8 @@ private:
     int m_outerHeight = 0;
     std::vector<std::unique_ptr<Surface>> m_surfaces; // [0]: the client area
     std::vector<Control> m_controls;                  // as in the layout
-    std::vector<runtime::ControlIndex> m_tabOrder;    // controls that take focus, by TabIndex
-    HWND m_lastFocus = nullptr;
-    bool m_shownOnce = false;
+    runtime::WindowInput m_input;
+    bool m_menuTakesChar = false; // the next Alt character opens the menu bar's "&Jeu"
     runtime::ControlIndex m_pressed = none;
 };
 

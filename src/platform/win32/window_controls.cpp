@@ -47,14 +47,12 @@ void Win32Window::buildControls(runtime::PictureSource &pictures)
         }
         if (l.kind == ControlKind::Label || l.kind == ControlKind::Image)
             m_surfaces[c.surface]->windowless.push_back(i);
-        c.accelerator = acceleratorOf(layouts[i].caption);
     }
 
     // The controls that take the focus are the child windows, created in
     // TabIndex order, so that the desktop's own notion of order (assistive
     // technology's) is the game's.
-    m_tabOrder = tabOrder(m_layout);
-    for (runtime::ControlIndex i : m_tabOrder) {
+    for (runtime::ControlIndex i : tabOrder(m_layout)) {
         Control &c = m_controls[i];
         const ControlLayout &l = layouts[i];
         HWND parent = m_surfaces[c.surface]->hwnd;
@@ -186,7 +184,7 @@ void Win32Window::setCaption(runtime::ControlIndex label, std::string_view text)
 {
     Control &c = checked(label, runtime::ControlProperty::Caption);
     c.caption = widen(withLineBreaks(text, "\r\n"));
-    c.accelerator = acceleratorOf(text);
+    m_input.setCaption(label, text);
     announce(m_hwnd, EVENT_OBJECT_NAMECHANGE, label);
     if (c.hwnd)
         SetWindowTextW(c.hwnd, widen(text).c_str());
@@ -203,18 +201,12 @@ void Win32Window::setControlVisible(runtime::ControlIndex control, bool visible)
     announce(m_hwnd, visible ? EVENT_OBJECT_SHOW : EVENT_OBJECT_HIDE, control);
     if (!c.hwnd) {
         invalidate(c);
+        m_input.setVisible(control, visible);
         return;
     }
-    if (!visible) {
-        // The focus leaves a control that goes out of view.
-        HWND focus = GetFocus();
-        if (focus && (focus == c.hwnd || IsChild(c.hwnd, focus))) {
-            ShowWindow(c.hwnd, SW_HIDE);
-            moveFocus(false, focus); // from where it was, to the next in tab order
-            return;
-        }
-    }
+    readFocus();
     ShowWindow(c.hwnd, visible ? SW_SHOWNA : SW_HIDE);
+    apply(m_input.setVisible(control, visible)); // a focus that went out of view moves on
 }
 
 bool Win32Window::controlVisible(runtime::ControlIndex control) const
@@ -239,7 +231,9 @@ void Win32Window::setTimerEnabled(runtime::ControlIndex timer, bool enabled)
     if (c.timerOn == enabled)
         return;
     const UINT_PTR id = firstControlId + timer;
-    c.timerOn = enabled ? SetTimer(m_hwnd, id, static_cast<UINT>(std::max(1, c.layout->interval)), nullptr) != 0
+    if (c.layout->interval <= 0)
+        return; // never ticks
+    c.timerOn = enabled ? SetTimer(m_hwnd, id, static_cast<UINT>(c.layout->interval), nullptr) != 0
                         : (KillTimer(m_hwnd, id), false);
 }
 
@@ -287,7 +281,7 @@ void Win32Window::mouseButton(const Surface &surface, bool down, POINT point)
             return;
         }
         if (hwnd != m_hwnd)
-            SetFocus(hwnd); // a picture box takes the focus when clicked
+            apply(m_input.click(surface.box)); // a picture box takes the focus
         if (m_pressed != none)
             SetCapture(hwnd);
         return;
@@ -297,7 +291,7 @@ void Win32Window::mouseButton(const Surface &surface, bool down, POINT point)
     const runtime::ControlIndex pressed = m_pressed;
     m_pressed = none;
     if (pressed != none && hitTest(surface, point) == pressed)
-        deliver(m_controls[pressed].layout->name, "Click"); // may destroy this window
+        apply(m_input.click(pressed)); // an image clicks; may destroy this window
 }
 
 } // namespace tolvane::win32

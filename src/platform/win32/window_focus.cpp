@@ -1,127 +1,140 @@
-// A game window's focus and the keys it handles itself: Tab and Shift+Tab by
-// TabIndex, Enter, Escape and Alt+letter.
+// A game window's keys and focus: each key the window takes goes to the
+// core's rules as the keyboard gave it, and their decision is carried out
+// on the child windows, so that the caret and screen readers follow.
 
 #include "platform/win32/window.h"
 
-#include "resources/accelerator.h"
-#include "resources/control_rules.h"
+#include "platform/win32/runtime.h"
+#include "runtime/input_rules.h"
 
-#include <cctype>
+#include <utility>
 
 namespace tolvane::win32 {
 
-bool Win32Window::canTakeFocus(runtime::ControlIndex index) const
+namespace {
+
+using Key = runtime::KeyPress::Key;
+
+// The keys the rules know, by virtual key; a letter is its own.
+Key keyOf(WPARAM virtualKey)
 {
-    const Control &c = m_controls[index];
-    if (!c.hwnd || !c.visible || !IsWindowEnabled(c.hwnd))
-        return false;
-    // Inside a picture box that is out of view, nothing can take it either.
-    for (std::size_t box : containersOf(m_layout, index)) {
-        if (!m_controls[box].visible)
-            return false;
+    switch (virtualKey) {
+    case VK_TAB: return Key::Tab;
+    case VK_RETURN: return Key::Enter;
+    case VK_SPACE: return Key::Space;
+    case VK_ESCAPE: return Key::Escape;
+    case VK_LEFT: return Key::Left;
+    case VK_RIGHT: return Key::Right;
+    case VK_UP: return Key::Up;
+    case VK_DOWN: return Key::Down;
+    case VK_F4: return Key::F4;
+    default: return virtualKey >= 'A' && virtualKey <= 'Z' ? Key::Letter : Key::Other;
     }
-    return true;
 }
 
-HWND Win32Window::firstFocusable() const
+} // namespace
+
+runtime::ControlIndex Win32Window::controlOf(HWND hwnd) const
 {
-    for (runtime::ControlIndex i : m_tabOrder) {
-        if (canTakeFocus(i))
-            return m_controls[i].hwnd;
+    for (runtime::ControlIndex i = 0; hwnd && i < m_controls.size(); ++i) {
+        if (m_controls[i].hwnd == hwnd)
+            return i;
     }
-    return nullptr;
+    return none;
 }
 
-void Win32Window::moveFocus(bool backwards, HWND focus)
+void Win32Window::readFocus()
 {
-    if (m_tabOrder.empty())
-        return;
-    std::size_t at = m_tabOrder.size();
-    for (std::size_t k = 0; k < m_tabOrder.size(); ++k) {
-        if (m_controls[m_tabOrder[k]].hwnd == focus)
-            at = k;
+    // The menu bar's own loop has ended by the time a key reaches the window.
+    m_input.menuByDesktop(false);
+    const HWND focus = GetFocus();
+    if (focus == m_hwnd || (focus && IsChild(m_hwnd, focus))) {
+        const runtime::ControlIndex control = controlOf(focus);
+        m_input.focusedByDesktop(control == none ? std::nullopt : std::optional(control));
     }
-    const std::size_t n = m_tabOrder.size();
-    for (std::size_t step = 1; step <= n; ++step) {
-        std::size_t k;
-        if (at == n)
-            k = backwards ? n - step : step - 1;
-        else
-            k = backwards ? (at + n - step) % n : (at + step) % n;
-        if (canTakeFocus(m_tabOrder[k])) {
-            HWND next = m_controls[m_tabOrder[k]].hwnd;
-            SetFocus(next);
-            // A text box reached by Tab has its text selected, as in a dialog.
-            if (m_controls[m_tabOrder[k]].layout->kind == ControlKind::TextBox)
-                SendMessageW(next, EM_SETSEL, 0, -1);
-            return;
-        }
-    }
+}
+
+void Win32Window::focusOn(std::optional<runtime::ControlIndex> control)
+{
+    if (GetActiveWindow() != m_hwnd)
+        return; // it goes there when the window is next active
+    const HWND to = control ? m_controls[*control].hwnd : m_hwnd;
+    SetFocus(to);
 }
 
 bool Win32Window::handleKey(const MSG &message)
 {
-    if (message.message == WM_SYSCHAR)
-        return handleAltLetter(static_cast<wchar_t>(message.wParam));
-    if (message.message != WM_KEYDOWN)
+    if (message.message == WM_SYSCHAR) {
+        // The Alt letters are taken at their key; the character of the one
+        // that opens "&Jeu" goes to the desktop's menu handling, which opens
+        // it and runs its loop, as Alt+Space's opens the system menu.
+        const bool toMenu = std::exchange(m_menuTakesChar, false) || message.wParam == L' ';
+        return !toMenu;
+    }
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
         return false;
-    const bool control = GetKeyState(VK_CONTROL) < 0;
-    if (message.wParam == VK_TAB && !control) {
-        moveFocus(GetKeyState(VK_SHIFT) < 0, GetFocus());
-        return true;
-    }
-    if (message.wParam == VK_RETURN) {
-        // No button is the default one: Enter clicks the focused button, and
-        // does nothing anywhere else (an answer box submits nothing).
-        HWND focus = GetFocus();
-        for (std::size_t i = 0; i < m_controls.size(); ++i) {
-            if (m_controls[i].hwnd == focus && m_controls[i].layout->kind == ControlKind::CommandButton) {
-                if ((message.lParam & (1 << 30)) == 0) // not a key repeat
-                    deliver(m_controls[i].layout->name, "Click");
-                return true;
-            }
-        }
-        return true;
-    }
-    // No cancel button either; a text box would only beep at it.
-    return message.wParam == VK_ESCAPE;
+    const WPARAM virtualKey = message.wParam;
+    // Alt alone and F10 walk the menu bar, Alt+Space opens the system menu:
+    // the desktop's own, as in every window.
+    if (virtualKey == VK_MENU || virtualKey == VK_SHIFT || virtualKey == VK_CONTROL || virtualKey == VK_F10 ||
+        (virtualKey == VK_SPACE && message.message == WM_SYSKEYDOWN))
+        return false;
+    runtime::KeyPress press{keyOf(virtualKey), virtualKey >= 'A' && virtualKey <= 'Z' ? char(virtualKey) : char(0)};
+    press.shift = GetKeyState(VK_SHIFT) < 0;
+    press.alt = message.message == WM_SYSKEYDOWN || GetKeyState(VK_MENU) < 0;
+    press.control = GetKeyState(VK_CONTROL) < 0;
+    press.repeat = (message.lParam & (1 << 30)) != 0;
+    readFocus();
+    const runtime::InputDecision decision = m_input.key(press);
+    using Action = runtime::InputDecision::Action;
+    // The desktop's own close (WM_CLOSE) is the player's close.
+    if (decision.action == Action::ToFocused || decision.action == Action::CloseByPlayer)
+        return false; // the text box types it, or moves its caret; or Alt+F4
+    apply(decision); // may destroy this window
+    // A system key still goes on to the desktop, or Alt's release would
+    // open the menu bar as after Alt alone; its character goes no further.
+    return message.message != WM_SYSKEYDOWN || virtualKey == VK_F4;
 }
 
-bool Win32Window::handleAltLetter(wchar_t typed)
+void Win32Window::apply(const runtime::InputDecision &decision)
 {
-    if (typed == L' ')
-        return false; // Alt+Space: the window's system menu
-    const char letter = typed < 0x80 ? static_cast<char>(std::toupper(static_cast<unsigned char>(typed))) : 0;
-    if (letter == 0)
-        return true;
-    // A button on view with that letter: focused and clicked.
-    for (std::size_t i = 0; i < m_controls.size(); ++i) {
-        if (m_controls[i].layout->kind == ControlKind::CommandButton && m_controls[i].accelerator == letter &&
-            canTakeFocus(i)) {
-            SetFocus(m_controls[i].hwnd);
-            deliver(m_controls[i].layout->name, "Click"); // may destroy this window
-            return true;
-        }
+    using Action = runtime::InputDecision::Action;
+    if (decision.moveFocus) {
+        focusOn(decision.focus);
+        // A text box reached by the keyboard has its text selected, as in a dialog.
+        if (decision.focus && decision.action == Action::Nothing &&
+            m_controls[*decision.focus].layout->kind == ControlKind::TextBox)
+            SendMessageW(m_controls[*decision.focus].hwnd, EM_SETSEL, 0, -1);
     }
-    // A menu title with that letter: the desktop's menu handling opens it.
-    if (m_layout.menu.present() && (letter == acceleratorOf(gameMenuCaption) || letter == acceleratorOf(aboutItemCaption)))
-        return false;
-    return true; // nothing, and no sound
+    switch (decision.action) {
+    case Action::Click:
+        deliver(m_controls[decision.control].layout->name, "Click"); // may destroy this window
+        break;
+    case Action::ChooseQuit:
+        deliver(m_layout.menu.quit, "Click");
+        break;
+    case Action::ChooseAbout:
+        deliver(m_layout.menu.about, "Click");
+        break;
+    case Action::OpenMenu:
+        m_menuTakesChar = true;
+        break;
+    case Action::CloseByPlayer:
+        closeByPlayer();
+        break;
+    default:
+        break;
+    }
 }
 
 void Win32Window::activated(bool active)
 {
-    // A window that is not a dialog gives the focus back to the control
-    // that had it when it was last active.
     if (!active) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(m_hwnd, focus))
-            m_lastFocus = focus;
-    } else if (m_lastFocus && IsWindowVisible(m_lastFocus)) {
-        SetFocus(m_lastFocus);
-    } else if (HWND first = firstFocusable()) {
-        SetFocus(first);
+        readFocus();
+        return;
     }
+    m_runtime.activated(this);
+    focusOn(m_input.focus());
 }
 
 } // namespace tolvane::win32

@@ -26,7 +26,7 @@ constexpr DWORD windowExStyle = WS_EX_CONTROLPARENT;
 
 Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runtime::PictureSource &pictures,
                          runtime::WindowEvents &events)
-    : m_runtime(runtime), m_layout(layout), m_events(events)
+    : m_runtime(runtime), m_layout(layout), m_events(events), m_input(layout)
 {
     m_backColour = colourOf(layout.backColour, COLOR_BTNFACE);
 
@@ -128,16 +128,12 @@ void Win32Window::buildMenuBar()
 
 void Win32Window::show()
 {
-    if (!m_shownOnce) {
-        m_shownOnce = true;
-        m_lastFocus = firstFocusable();
-    }
-    // Showing activates it, and its activation gives the focus back (WM_ACTIVATE).
+    // Showing activates it, and its activation puts the focus where the rules say (WM_ACTIVATE).
+    m_input.shown();
     ShowWindow(m_hwnd, SW_SHOW);
     BringWindowToTop(m_hwnd);
     SetForegroundWindow(m_hwnd);
-    if (GetActiveWindow() == m_hwnd && m_lastFocus && IsWindowVisible(m_lastFocus))
-        SetFocus(m_lastFocus);
+    focusOn(m_input.focus());
     // A window shown while the input box waits (a timer's doing) stays behind it.
     if (HWND box = m_runtime.inputBoxWindow()) {
         SetWindowPos(box, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -147,9 +143,17 @@ void Win32Window::show()
 
 void Win32Window::hide()
 {
-    keepActivationInGame(m_hwnd);
+    // The game's window last active before this one takes over; else none does.
+    if (GetActiveWindow() == m_hwnd && IsWindowVisible(m_hwnd)) {
+        if (Win32Window *next = m_runtime.lastActiveBut(this))
+            SetActiveWindow(next->handle());
+        else
+            keepActivationInGame(m_hwnd);
+    }
     ShowWindow(m_hwnd, SW_HIDE);
 }
+
+void Win32Window::closeByPlayer() { runtime::closeAsPlayer(*this, m_layout, m_events); }
 
 bool Win32Window::isVisible() const { return IsWindowVisible(m_hwnd) != FALSE; }
 
@@ -225,7 +229,7 @@ LRESULT Win32Window::handle(Surface &surface, UINT message, WPARAM wParam, LPARA
         }
         if (HIWORD(wParam) == BN_CLICKED && id >= firstControlId && id - firstControlId < m_controls.size() &&
             m_controls[id - firstControlId].layout->kind == ControlKind::CommandButton)
-            deliver(m_controls[id - firstControlId].layout->name, "Click");
+            apply(m_input.click(id - firstControlId)); // may destroy this window
         return 0;
     }
     default:
@@ -274,11 +278,8 @@ LRESULT Win32Window::handle(Surface &surface, UINT message, WPARAM wParam, LPARA
         return 0;
     case WM_CLOSE: {
         // The player's close: out of view, timers stopped, then the owner is told.
-        if (m_runtime.ended())
-            return 0;
-        ShowWindow(m_hwnd, SW_HIDE);
-        stopTimers();
-        m_events.closedByPlayer(); // may destroy this window
+        if (!m_runtime.ended())
+            closeByPlayer(); // may destroy this window
         return 0;
     }
     default:

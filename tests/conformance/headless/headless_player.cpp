@@ -1,7 +1,6 @@
 #include "headless/headless_player.h"
 
 #include "platform/headless/window.h"
-#include "resources/control_rules.h"
 
 #include <utility>
 
@@ -62,11 +61,10 @@ void HeadlessPlayer::pressAlt(char letter)
 
 void HeadlessPlayer::pressLetter(char letter)
 {
-    const char typed = letter >= 'A' && letter <= 'Z' ? char(letter - 'A' + 'a') : letter;
     if (m_runtime->inputBoxOpen())
-        m_runtime->typeIntoInputBox(std::string(1, typed));
+        m_runtime->typeIntoInputBox(std::string(1, char(letter - 'A' + 'a')));
     else if (HeadlessWindow *window = active())
-        window->pressLetter(typed);
+        window->pressLetter(letter);
 }
 
 void HeadlessPlayer::pressAltF4()
@@ -75,6 +73,17 @@ void HeadlessPlayer::pressAltF4()
         m_runtime->answerInputBox(false);
     else if (HeadlessWindow *window = active())
         window->close();
+}
+
+void HeadlessPlayer::pressHeld(Key key, char altLetter)
+{
+    HeadlessWindow *window = active();
+    if (!window || m_runtime->inputBoxOpen())
+        return;
+    if (altLetter)
+        window->pressAlt(altLetter, true);
+    else
+        window->press(HeadlessWindow::Key(int(key)), true);
 }
 
 void HeadlessPlayer::type(std::string_view utf8)
@@ -122,7 +131,7 @@ bool HeadlessPlayer::isActive(runtime::Window &window) { return active() == &hea
 std::string HeadlessPlayer::shownText(runtime::Window &window, runtime::ControlIndex label)
 {
     HeadlessWindow &w = headlessOf(window);
-    return shownCaption(w.caption(w.layout().controls[label].name)).text;
+    return w.drawnText(w.layout().controls[label].name);
 }
 
 } // namespace tolvane::conformance

@@ -21,6 +21,7 @@ public:
     void pressAlt(char letter) override;
     void pressLetter(char letter) override;
     void pressAltF4() override;
+    void pressHeld(Key key, char altLetter) override;
     void type(std::string_view utf8) override;
     void click(runtime::Window &window, runtime::ControlIndex control) override;
     void chooseMenu(runtime::Window &window, std::string_view item) override;

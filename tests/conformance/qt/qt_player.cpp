@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -138,6 +139,27 @@ void QtPlayer::pressAltF4()
         modal->close();
     else if (QWidget *active = QApplication::activeWindow())
         active->close();
+    QTest::qWait(1);
+}
+
+void QtPlayer::pressHeld(Key k, char altLetter)
+{
+    QWidget *target = keyTarget();
+    if (!target)
+        return;
+    static const std::pair<Key, int> keys[] = {{Key::Tab, Qt::Key_Tab},     {Key::BackTab, Qt::Key_Backtab},
+                                               {Key::Enter, Qt::Key_Return}, {Key::Space, Qt::Key_Space},
+                                               {Key::Escape, Qt::Key_Escape}, {Key::Left, Qt::Key_Left},
+                                               {Key::Right, Qt::Key_Right}, {Key::Up, Qt::Key_Up},
+                                               {Key::Down, Qt::Key_Down}};
+    int qtKey = Qt::Key_A + (altLetter - 'A');
+    for (const auto &[key, code] : keys) {
+        if (!altLetter && key == k)
+            qtKey = code;
+    }
+    const QString text = altLetter ? QString() : k == Key::Space ? QStringLiteral(" ") : k == Key::Enter ? QStringLiteral("\r") : QString();
+    QKeyEvent repeat(QEvent::KeyPress, qtKey, altLetter ? Qt::AltModifier : Qt::NoModifier, text, true);
+    QCoreApplication::sendEvent(target, &repeat);
     QTest::qWait(1);
 }
 

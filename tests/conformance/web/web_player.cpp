@@ -82,6 +82,11 @@ void WebPlayer::pressLetter(char letter) { perform("letter", std::string(1, lett
 
 void WebPlayer::pressAltF4() { perform("altF4"); }
 
+void WebPlayer::pressHeld(Key key, char altLetter)
+{
+    perform("held", altLetter ? "Alt+" + std::string(1, altLetter) : std::string(keyName(key)));
+}
+
 void WebPlayer::type(std::string_view utf8) { perform("type", utf8); }
 
 void WebPlayer::click(runtime::Window &window, runtime::ControlIndex control)

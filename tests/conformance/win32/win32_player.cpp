@@ -2,8 +2,8 @@
 
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
+#include "accessible_tree.h"
 #include "probe.h"
-#include "resources/control_rules.h"
 #include "synthetic_input.h"
 
 #include <algorithm>
@@ -211,6 +211,17 @@ void Win32Player::pressAltF4()
     settle();
 }
 
+void Win32Player::pressHeld(Key key, char altLetter)
+{
+    // A key-down of a key already down, as the keyboard's auto-repeat sends
+    // it to the focused window (Alt held: a system key): no input can say so.
+    const WORD code = altLetter ? static_cast<WORD>(altLetter) : virtualKey(key);
+    const LPARAM repeat = 1 | (1 << 30) | (altLetter ? (1 << 29) : 0);
+    HWND focus = GetFocus() ? GetFocus() : GetActiveWindow();
+    PostMessageW(focus, altLetter ? WM_SYSKEYDOWN : WM_KEYDOWN, code, repeat);
+    settle();
+}
+
 void Win32Player::type(std::string_view utf8)
 {
     const std::wstring text = win32::widen(utf8);
@@ -359,9 +370,15 @@ bool Win32Player::isActive(runtime::Window &window)
     return IsWindowVisible(hwnd) && IsWindowEnabled(hwnd) && GetActiveWindow() == hwnd;
 }
 
+// What a screen reader reads: the label's name from the window's MSAA object.
 std::string Win32Player::shownText(runtime::Window &window, runtime::ControlIndex label)
 {
-    return shownCaption(Probe::caption(win32Of(window), label)).text;
+    const win32::testing::Accessible client(win32Of(window).handle());
+    if (!client.object)
+        return "(no accessible object)";
+    BSTR name = nullptr;
+    client.object->get_accName(win32::testing::child(static_cast<long>(label) + 1), &name);
+    return win32::narrow(win32::testing::take(name));
 }
 
 } // namespace tolvane::conformance
