@@ -50,7 +50,7 @@ def title_window_at_once(chromium, url):
 def addresses(path):
     with open(path, encoding='utf-8') as f:
         text = f.read()
-    named = re.findall(r'''(?:src|href|data-src|data-sharp)\s*=\s*["'](?!data:)([^"']*)|url\((?!"?data:|"'\+Desktop)([^)]*)\)''', text)
+    named = re.findall(r'''(?:src|href|data-src|data-sharp|data-program)\s*=\s*["'](?!data:)([^"']*)|url\((?!"?data:|"'\+Desktop)([^)]*)\)''', text)
     return sorted(a or b for a, b in named)
 
 

@@ -1,8 +1,8 @@
 // The title window drawn into the page, placed before its first paint where
 // the program will place it: at the display's scale (display.js), centred by
 // the game's rule. Laid out again on a rotation until the program takes over.
-// The program (a classic script, which runs from disk too), fetched from the
-// start, runs once the window is painted: its start is the page's long task.
+// Then the program (a classic script, which runs from disk too) is fetched and
+// run, once the window is painted whole: nothing of it holds the window back.
 (function () {
   var frame = document.getElementById('first-window');
   function place() {
@@ -33,11 +33,11 @@
   addEventListener('resize', place);
   function run() {
     var program = document.createElement('script');
-    program.src = document.getElementById('program').href;
+    program.src = document.getElementById('desktop').dataset.program;
     document.body.appendChild(program);
   }
-  // The window is painted whole once its faces and pictures are in: its text
-  // waits for its faces, and the program's first task would hold them back.
+  // The window is painted whole once its faces and pictures are in (its text
+  // waits for its faces).
   var pictures = [...frame.querySelectorAll('img')].map(function (img) {
     return img.decode().catch(function () {});
   });
