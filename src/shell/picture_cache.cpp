@@ -18,30 +18,30 @@ PictureCache::~PictureCache()
         m_background.join();
 }
 
-PictureCache::Decoded PictureCache::decode(PictureId id) const
+PictureCache::Decoded PictureCache::decode(PictureId id, int scale) const
 {
     Decoded picture;
     try {
-        picture = m_decoder.decodePicture(pictureFile(id), partInView(id));
+        picture = m_decoder.decodePicture(pictureFile(id, scale), partInView(id, scale));
     } catch (const std::bad_alloc &) {
     }
     if (!picture)
-        std::fprintf(stderr, "picture %s could not be decoded\n", pictureInfo(id).name.data());
+        std::fprintf(stderr, "picture %s at %dx could not be decoded\n", pictureInfo(id).name.data(), scale);
     return picture;
 }
 
-const runtime::Picture *PictureCache::picture(PictureId id)
+const runtime::Picture *PictureCache::picture(PictureId id, int scale)
 {
-    if (id == PictureId::None)
+    if (id == PictureId::None || (scale == 2 && !hasSharpFile(id)) || scale < 1 || scale > pictureScales)
         return nullptr;
-    Entry &entry = entryOf(id);
+    Entry &entry = entryOf(id, scale);
     if (!entry.picture) {
         if (entry.inBackground.valid()) {
             entry.picture = entry.inBackground.get();
             entry.inBackground = {};
         } else {
             ++entry.decodes;
-            entry.picture = decode(id);
+            entry.picture = decode(id, scale);
         }
     }
     return entry.picture->get();
@@ -70,7 +70,7 @@ void PictureCache::decodeInBackground()
         m_background = std::thread([this, promises, wanted] {
             for (std::size_t i = 0; i < pictureCount; ++i) {
                 if (wanted[i])
-                    (*promises)[i].set_value(decode(order[i]));
+                    (*promises)[i].set_value(decode(order[i], 1));
             }
         });
     } catch (const std::system_error &) {
@@ -85,9 +85,9 @@ void PictureCache::decodeInBackground()
     }
 }
 
-int PictureCache::decodeCount(PictureId id) const
+int PictureCache::decodeCount(PictureId id, int scale) const
 {
-    return id == PictureId::None ? 0 : m_entries[std::size_t(id) - 1].decodes;
+    return id == PictureId::None ? 0 : m_entries[std::size_t(scale) - 1][std::size_t(id) - 1].decodes;
 }
 
 } // namespace tolvane

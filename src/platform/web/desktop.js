@@ -9,6 +9,7 @@ mergeInto(LibraryManager.library, {
     windows: {},      // by the runtime's number: { frame, client, menu, controls, tabOrder, lastFocus }
     pictures: [],     // blob: URLs, by picture number
     decoded: [],      // the decoded pictures, kept for the windows that show them
+    pictureSizes: [], // [width, height] in CSS pixels of a 2x picture, by picture number
     inputs: [],       // [kind, window, control], oldest first
     wake: null,       // resumes the sleeping program
     front: 0,         // the highest stacking order given so far
@@ -76,7 +77,11 @@ mergeInto(LibraryManager.library, {
       client.style.width = width + 'px';
       client.style.height = height + 'px';
       client.style.backgroundColor = back;
-      if (picture >= 0) client.style.backgroundImage = 'url("' + Desktop.pictures[picture] + '")';
+      if (picture >= 0) {
+        client.style.backgroundImage = 'url("' + Desktop.pictures[picture] + '")';
+        var natural = Desktop.pictureSizes[picture];
+        if (natural) client.style.backgroundSize = natural[0] + 'px ' + natural[1] + 'px';
+      }
       var w = { id: id, frame: frame, client: client, menu: null, controls: [], tabOrder: [], lastFocus: null };
       Desktop.windows[id] = w;
       Desktop.dragBy(bar, frame);
@@ -241,6 +246,13 @@ mergeInto(LibraryManager.library, {
       // A window's text is painted at once, its pictures as soon as decoded.
       img.decoding = 'async';
       if (picture >= 0) img.src = Desktop.pictures[picture];
+      // A 2x picture takes the CSS size of its 1x picture (a stretched one
+      // then takes its control's).
+      var natural = Desktop.pictureSizes[picture];
+      if (natural) {
+        img.style.width = natural[0] + 'px';
+        img.style.height = natural[1] + 'px';
+      }
       return img;
     },
 
@@ -580,6 +592,14 @@ mergeInto(LibraryManager.library, {
         wakeUp(-1);
       });
     });
+  },
+
+  page_picture_size__deps: ['$Desktop'],
+  page_picture_size: function (picture, width, height) {
+    Desktop.pictureSizes[picture] = [width, height];
+  },
+  page_device_pixel_ratio: function () {
+    return window.devicePixelRatio || 1;
   },
 
   page_next_input__deps: ['$Desktop'],

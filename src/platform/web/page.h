@@ -57,6 +57,11 @@ int page_text(int window, int control, char *buffer, int size);
 // A picture file, decoded by the browser while the program waits (no input
 // is delivered meanwhile); returns its number, or -1 if it cannot be decoded.
 int page_picture(const unsigned char *bytes, int size, const char *type);
+// A picture that is a 2x file is shown at `width` x `height` CSS pixels, the
+// size of its 1x picture.
+void page_picture_size(int picture, int width, int height);
+// Device pixels to a CSS pixel (window.devicePixelRatio).
+double page_device_pixel_ratio();
 
 // The player's input, oldest first. Returns 0 when none is waiting, else
 // the kind (1: a control's click, 2: the window's close control) with the
