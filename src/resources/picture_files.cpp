@@ -16,6 +16,7 @@ TOLVANE_EMBEDDED(hostcorrect_jpg)
 TOLVANE_EMBEDDED(hostfarewell_jpg)
 TOLVANE_EMBEDDED(splat_jpg)
 TOLVANE_EMBEDDED(blankdot_gif)
+#ifndef TOLVANE_SHARP_PICTURES_IN_PAGE
 TOLVANE_EMBEDDED(backdrop_2x_jpg)
 TOLVANE_EMBEDDED(logo_2x_gif)
 TOLVANE_EMBEDDED(hostcard_2x_jpg)
@@ -23,6 +24,7 @@ TOLVANE_EMBEDDED(hostwrong_2x_jpg)
 TOLVANE_EMBEDDED(hostcorrect_2x_jpg)
 TOLVANE_EMBEDDED(hostfarewell_2x_jpg)
 TOLVANE_EMBEDDED(splat_2x_jpg)
+#endif
 #undef TOLVANE_EMBEDDED
 } // namespace tolvane::embedded
 
@@ -30,8 +32,9 @@ namespace tolvane {
 
 namespace {
 
-std::span<const unsigned char> sharpFile(PictureId id)
+std::span<const unsigned char> sharpFile([[maybe_unused]] PictureId id)
 {
+#ifndef TOLVANE_SHARP_PICTURES_IN_PAGE
     using namespace embedded;
     switch (id) {
     case PictureId::backdrop: return {backdrop_2x_jpg, backdrop_2x_jpg_size};
@@ -44,6 +47,7 @@ std::span<const unsigned char> sharpFile(PictureId id)
     case PictureId::None:
     case PictureId::blankdot: break;
     }
+#endif
     return {};
 }
 

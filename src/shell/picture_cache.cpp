@@ -32,7 +32,7 @@ PictureCache::Decoded PictureCache::decode(PictureId id, int scale) const
 
 const runtime::Picture *PictureCache::picture(PictureId id, int scale)
 {
-    if (id == PictureId::None || (scale == 2 && !hasSharpFile(id)) || scale < 1 || scale > pictureScales)
+    if (id == PictureId::None || scale < 1 || scale > pictureScales || pictureFile(id, scale).empty())
         return nullptr;
     Entry &entry = entryOf(id, scale);
     if (!entry.picture) {

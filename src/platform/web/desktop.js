@@ -239,6 +239,24 @@ mergeInto(LibraryManager.library, {
       e.addEventListener('click', function () { if (!Desktop.modalOpen()) Desktop.post(1, w.id, control); });
     },
 
+    // The program waits for the browser's decoder: a file it cannot decode
+    // gives no picture, and a decoded one is painted with its window at once.
+    decodePicture: function (blob) {
+      var url = URL.createObjectURL(blob);
+      return Asyncify.handleSleep(function (wakeUp) {
+        var img = new Image();
+        img.src = url;
+        img.decode().then(function () {
+          Desktop.pictures.push(url);
+          Desktop.decoded.push(img);
+          wakeUp(Desktop.pictures.length - 1);
+        }, function () {
+          URL.revokeObjectURL(url);
+          wakeUp(-1);
+        });
+      });
+    },
+
     picture: function (picture, description) {
       var img = Desktop.element('img', 'picture', null);
       img.alt = description;
@@ -576,22 +594,17 @@ mergeInto(LibraryManager.library, {
 
   page_picture__deps: ['$Desktop'],
   page_picture: function (bytes, size, type) {
-    var blob = new Blob([HEAPU8.slice(bytes, bytes + size)], { type: UTF8ToString(type) });
-    var url = URL.createObjectURL(blob);
-    // The program waits for the browser's decoder: a file it cannot decode
-    // gives no picture, and a decoded one is painted with its window at once.
-    return Asyncify.handleSleep(function (wakeUp) {
-      var img = new Image();
-      img.src = url;
-      img.decode().then(function () {
-        Desktop.pictures.push(url);
-        Desktop.decoded.push(img);
-        wakeUp(Desktop.pictures.length - 1);
-      }, function () {
-        URL.revokeObjectURL(url);
-        wakeUp(-1);
-      });
-    });
+    return Desktop.decodePicture(new Blob([HEAPU8.slice(bytes, bytes + size)], { type: UTF8ToString(type) }));
+  },
+  page_picture_2x__deps: ['$Desktop'],
+  page_picture_2x: function (name) {
+    // A block of the page, after the program: base64, and its type.
+    var block = document.getElementById('picture-' + UTF8ToString(name));
+    if (!block) return -1;
+    var text = atob(block.textContent);
+    var bytes = new Uint8Array(text.length);
+    for (var i = 0; i < text.length; i++) bytes[i] = text.charCodeAt(i);
+    return Desktop.decodePicture(new Blob([bytes], { type: block.dataset.type }));
   },
 
   page_picture_size__deps: ['$Desktop'],

@@ -11,6 +11,7 @@ import html
 import io
 
 import logging
+import os
 
 from fontTools import subset
 from fontTools.ttLib import TTFont
@@ -61,6 +62,8 @@ def main():
     parser.add_argument('--icon16', required=True)
     parser.add_argument('--icon32', required=True)
     parser.add_argument('--font', action='append', default=[], help='family:weight:style:file')
+    parser.add_argument('--picture', action='append', default=[],
+                        help='a picture file the page carries after its program (NAME.jpg or NAME.gif)')
     parser.add_argument('--output', required=True)
     args = parser.parse_args()
 
@@ -84,6 +87,16 @@ def main():
                        ('@ICON32@', icons['icon32']), ('@STYLE@', style)):
         page = page.replace(key, value)
     before, after = page.split('@SCRIPT@')
+    # Data, not script: the browser runs none of it, and reads it only when
+    # the program asks for a picture by its name.
+    blocks = ''
+    for path in args.picture:
+        name, extension = os.path.splitext(os.path.basename(path))
+        with open(path, 'rb') as f:
+            data = base64.b64encode(f.read()).decode('ascii')
+        blocks += '<script type="application/octet-stream" id="picture-%s" data-type="image/%s">%s</script>\n' % (
+            name, 'gif' if extension == '.gif' else 'jpeg', data)
+    after = after.replace('</body>', blocks + '</body>')
     with open(args.output, 'w', encoding='utf-8') as f:
         f.write(before + script + after)
 

@@ -8,11 +8,14 @@
 // handler that opened them, so the core waits in them as on the desktop,
 // its timers ticking.
 
+#include "resources/picture_id.h"
 #include "runtime/runtime.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +45,11 @@ public:
     std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
                                                     runtime::PixelRect part) const override;
 
+    // For the windows: the page's number of the 2x picture `id`, which the
+    // page carries beside the program, decoded by the browser the first time
+    // a window asks for it; WebPicture::none where the page has none.
+    int sharpPicture(PictureId id);
+
     // For the windows: their timers, counting from when they are added.
     void addTimer(int window, runtime::ControlIndex control, int interval);
     void setTimerEnabled(int window, runtime::ControlIndex control, bool enabled);
@@ -68,6 +76,8 @@ private:
         double due; // ms on the page's clock
         bool enabled;
     };
+
+    std::array<std::optional<int>, pictureCount> m_sharpPictures;
 
     bool deliverInput();
     bool fireDueTimer();

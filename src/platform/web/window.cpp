@@ -96,11 +96,8 @@ int WebWindow::containerOf(runtime::ControlIndex control) const
 int WebWindow::pictureFor(runtime::PictureSource &pictures, PictureId id)
 {
     if (pictureScaleFor(id, page_device_pixel_ratio()) == 2) {
-        const int sharp = WebPicture::handleOf(pictures.picture(id, 2));
-        if (sharp != WebPicture::none) {
-            page_picture_size(sharp, pictureInfo(id).width, pictureInfo(id).height);
+        if (const int sharp = m_runtime.sharpPicture(id); sharp != WebPicture::none)
             return sharp;
-        }
     }
     return WebPicture::handleOf(pictures.picture(id, 1));
 }
