@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <new>
 #include <system_error>
+#include <vector>
 
 namespace tolvane {
 
@@ -56,10 +57,22 @@ void PictureCache::decodeInBackground()
                                           PictureId::hostcard,    PictureId::hostcorrect, PictureId::hostwrong,
                                           PictureId::hostfarewell, PictureId::splat};
     static_assert(std::size(order) == pictureCount);
-    auto promises = std::make_shared<std::array<std::promise<Decoded>, pictureCount>>();
-    std::array<bool, pictureCount> wanted{};
-    for (std::size_t i = 0; i < pictureCount; ++i) {
-        Entry &entry = entryOf(order[i]);
+    // Each picture at 1x, then at the display's scale where that is 2x.
+    struct Job {
+        PictureId id;
+        int scale;
+    };
+    const double ratio = m_decoder.displayPixelRatio();
+    std::vector<Job> jobs;
+    for (PictureId id : order) {
+        jobs.push_back({id, 1});
+        if (pictureScaleFor(id, ratio) == 2 && !pictureFile(id, 2).empty())
+            jobs.push_back({id, 2});
+    }
+    auto promises = std::make_shared<std::vector<std::promise<Decoded>>>(jobs.size());
+    std::vector<bool> wanted(jobs.size());
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        Entry &entry = entryOf(jobs[i].id, jobs[i].scale);
         if (entry.picture || entry.inBackground.valid())
             continue;
         wanted[i] = true;
@@ -67,17 +80,17 @@ void PictureCache::decodeInBackground()
         entry.inBackground = (*promises)[i].get_future().share();
     }
     try {
-        m_background = std::thread([this, promises, wanted] {
-            for (std::size_t i = 0; i < pictureCount; ++i) {
+        m_background = std::thread([this, promises, wanted, jobs] {
+            for (std::size_t i = 0; i < jobs.size(); ++i) {
                 if (wanted[i])
-                    (*promises)[i].set_value(decode(order[i], 1));
+                    (*promises)[i].set_value(decode(jobs[i].id, jobs[i].scale));
             }
         });
     } catch (const std::system_error &) {
         // No thread to be had: every picture waits for its first window.
-        for (std::size_t i = 0; i < pictureCount; ++i) {
+        for (std::size_t i = 0; i < jobs.size(); ++i) {
             if (wanted[i]) {
-                Entry &entry = entryOf(order[i]);
+                Entry &entry = entryOf(jobs[i].id, jobs[i].scale);
                 --entry.decodes;
                 entry.inBackground = {};
             }

@@ -36,9 +36,10 @@ public:
 
     // Decodes every picture on a thread of its own, in the order the windows
     // need them, while the program builds its first window: moving on to a
-    // window then never waits for its pictures. Where no thread can be
-    // started (a browser page), each picture is decoded when a window first
-    // needs it instead.
+    // window then never waits for its pictures. On a display of 1.5 device
+    // pixels a pixel or more, each picture's 2x file too. Where no thread can
+    // be started (a browser page), each picture is decoded when a window
+    // first needs it instead.
     void decodeInBackground();
 
     // How many times a picture was decoded at `scale` in this run.

@@ -50,6 +50,7 @@ private slots:
     void naturalPicturesComeFromTheir2xFiles();
     void stretchedPortraitFromIts2xFile();
     void splatFromIts2xFile();
+    void eachFileDecodedOnceAheadOfItsWindow();
 };
 
 void TestPicturesAt2x::initTestCase()
@@ -109,6 +110,29 @@ void TestPicturesAt2x::splatFromIts2xFile()
     // at device pixel (x, y); here the edges of the brush marks at the top.
     QVERIFY(sharpAt(client, {756, 8}, pictureImage(PictureId::splat, 2), {1956, 280},
                     pictureImage(PictureId::splat, 1)));
+}
+
+void TestPicturesAt2x::eachFileDecodedOnceAheadOfItsWindow()
+{
+    // As the program starts: the pictures decoded on a thread of their own,
+    // the 2x files with them on this display, each once for the whole game.
+    GameDriver game(0.02);
+    game.screens().pictures().decodeInBackground();
+    game.answerPrompt(QStringLiteral("Zoé"));
+    game.start();
+    game.playQuestions({QStringLiteral("marzelle"), QStringLiteral("non"), QStringLiteral("x"),
+                        QStringLiteral("vert"), QStringLiteral("vrai")});
+    QVERIFY(game.waitUntilVisible(ScreenId::tolvane17));
+    // The splat, still hidden, is decoded already; shown, it is not decoded again.
+    for (bool clicked : {false, true}) {
+        if (clicked)
+            QTest::mouseClick(game.control<Image>(ScreenId::tolvane17, "Image1"), Qt::LeftButton);
+        for (const PictureInfo &info : pictureInventory) {
+            QVERIFY2(game.screens().pictures().decodeCount(info.id, 1) == 1, info.name.data());
+            const int sharp = info.id == PictureId::blankdot ? 0 : 1;
+            QVERIFY2(game.screens().pictures().decodeCount(info.id, 2) == sharp, info.name.data());
+        }
+    }
 }
 
 QTEST_MAIN(TestPicturesAt2x)

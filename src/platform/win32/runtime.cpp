@@ -64,6 +64,8 @@ float Win32Runtime::displayWidth() const
     return twipsFromPixels(GetSystemMetrics(SM_CXSCREEN), static_cast<int>(GetDpiForSystem()));
 }
 
+double Win32Runtime::displayPixelRatio() const { return GetDpiForSystem() / 96.0; }
+
 float Win32Runtime::displayHeight() const
 {
     return twipsFromPixels(GetSystemMetrics(SM_CYSCREEN), static_cast<int>(GetDpiForSystem()));
