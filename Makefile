@@ -1,47 +1,48 @@
 # make play: set up, build and start the game.   make test: set up, build, run every test.
-BUILD ?= build
-WINDOWS_BUILD ?= build-windows
-SANITIZE_BUILD ?= build-sanitize
-CORE_BUILD ?= build-core
-WEB_BUILD ?= build-web
+# Every build is defined once, in CMakePresets.json; the folders are its.
+BUILD = build
+WINDOWS_BUILD = $(BUILD)/windows
+WEB_BUILD = $(BUILD)/web
+SANITIZE_BUILD = build-sanitize
+CORE_BUILD = build-core
 WEB_PORT ?= 8000
-# Debian's Emscripten runs on the machine's node, which finds its modules there.
-EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 JOBS ?= $(shell nproc)
 # The player's build's tests mostly wait on real time (the game's timers under
 # Wine, in Chromium and in Qt): one more of them runs at a time than there are cores.
 TEST_JOBS ?= $(shell echo $$(( $$(nproc) + 1 )))
-# Any report of the sanitizers fails the test that caused it.
-SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp
 
-.PHONY: all deps build build-sanitize build-core windows web play-web play test test-plain test-core test-sanitize deb bench pictures icons shots clean
+.PHONY: all build build-sanitize build-core windows web play-web play test test-plain test-core test-sanitize deb bench pictures icons shots clean
 
 all: build
 
-deps:
-	@tools/install-deps
+# The player's build with its tests: the game, the Windows programs under Wine
+# and the page in Chromium.
+build:
+	@tools/install-deps test
+	cmake --preset game
+	cmake --build --preset game -j $(JOBS)
 
-$(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The game alone, for playing it: only what a player needs is installed, and
+# only the program is built (in the player's build, configured once).
+play:
+	@tools/install-deps play
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake --preset play
+	cmake --build $(BUILD) --target tolvane -j $(JOBS)
+	$(BUILD)/src/tolvane
 
-build: deps $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS)
+# The Windows program, cross-built with MinGW-w64: build/windows/tolvane.exe
+windows:
+	@tools/install-deps windows
+	cmake --preset windows
+	cmake --build --preset windows -j $(JOBS)
+	@echo "$(WINDOWS_BUILD)/tolvane.exe"
 
-# The Windows program, cross-built with MinGW-w64: $(WINDOWS_BUILD)/tolvane.exe
-$(WINDOWS_BUILD)/CMakeCache.txt:
-	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-		-DCMAKE_BUILD_TYPE=Release -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
-
-windows: deps $(WINDOWS_BUILD)/CMakeCache.txt
-	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
-
-# The game in a web browser, cross-built with Emscripten: $(WEB_BUILD)/index.html,
+# The game in a web browser, cross-built with Emscripten: build/web/index.html,
 # one file that plays from disk or from any web server.
-$(WEB_BUILD)/CMakeCache.txt:
-	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
-
-web: deps $(WEB_BUILD)/CMakeCache.txt
-	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+web:
+	@tools/install-deps web
+	cmake --preset web
+	cmake --build --preset web -j $(JOBS)
 	@echo "$(WEB_BUILD)/index.html"
 
 # Serves the page on this computer alone and says where to open it.
@@ -49,63 +50,71 @@ play-web: web
 	@echo "Open http://127.0.0.1:$(WEB_PORT)/ in a web browser (Ctrl+C here to stop)."
 	cd $(WEB_BUILD) && python3 -m http.server --bind 127.0.0.1 $(WEB_PORT)
 
-play: build
-	$(BUILD)/src/tolvane
-
-test: test-plain test-sanitize
+# Both suites; the sanitizers' build compiles while the player's build's tests run.
+test: build
+	tools/run-tests $(JOBS) $(TEST_JOBS)
 
 test-plain: build
-	cd $(BUILD) && ctest --output-on-failure -j $(TEST_JOBS)
+	ctest --preset game -j $(TEST_JOBS)
 
 # The game core, the headless runtime and their tests, built as on a machine
 # without Qt: the core needs nothing but the C++ standard library. Not part of
 # make test, whose Windows and web builds configure the core without Qt too.
-$(CORE_BUILD)/CMakeCache.txt:
-	cmake -S . -B $(CORE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
-
-build-core: deps $(CORE_BUILD)/CMakeCache.txt
-	cmake --build $(CORE_BUILD) -j $(JOBS)
+build-core:
+	@tools/install-deps test
+	cmake --preset core
+	cmake --build --preset core -j $(JOBS)
 
 test-core: build-core
-	cd $(CORE_BUILD) && ctest --output-on-failure -j $(JOBS)
+	ctest --preset core -j $(JOBS)
 
-# The same suite, built with AddressSanitizer and UndefinedBehaviorSanitizer.
-$(SANITIZE_BUILD)/CMakeCache.txt:
-	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_SANITIZE=ON \
-		"-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1" # quicker to build; enough for the sanitizers' reports
-
-build-sanitize: deps $(SANITIZE_BUILD)/CMakeCache.txt
-	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+# The same suite, built with AddressSanitizer and UndefinedBehaviorSanitizer;
+# any report of theirs fails the test that caused it.
+build-sanitize:
+	@tools/install-deps test
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS)
 
 test-sanitize: build-sanitize
-	cd $(SANITIZE_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
 
-# The Debian package, tolvane_<version>_<arch>.deb in $(BUILD)/; prints its path.
-deb: build
+# The Debian package, tolvane_<version>_<arch>.deb in build/; prints its path.
+deb:
+	@tools/install-deps deb
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake --preset play
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && cpack -G DEB | tee cpack-deb.log
 	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD)/cpack-deb.log | grep . \
 		|| { echo "make deb: cpack wrote no package" >&2; exit 1; }
 
+# Lighthouse, pinned (it runs on Node 20), for make bench alone, where npm is there.
+LIGHTHOUSE = $(BUILD)/bench-node/node_modules/.bin/lighthouse
+
 # Start-up, moves, timers, memory and decoding, each beside its baseline; then
-# the web build's size and start-up in headless Chromium; then the Windows
-# program's start-up under Wine beside a bare Win32 window, where the cross
-# compiler and Wine are there.
-bench: build web
+# the web build's size and start-up in headless Chromium, on a desktop and on a
+# phone's slower processor, and Lighthouse's mobile audit of it served; then the
+# Windows program's start-up under Wine beside a bare Win32 window.
+bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target tolvane-bench tolvane-bench-game tolvane-bench-bare
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/tolvane-bench
 	/usr/bin/python3 bench/web_startup.py $(WEB_BUILD)/index.html
-	@if [ -f $(BUILD)/windows/bench/win32/tolvane-startup-timer.exe ]; then \
-		tests/win32/run_under_wine.sh $(BUILD)/windows/bench/win32/tolvane-startup-timer.exe; \
+	@if [ ! -x $(LIGHTHOUSE) ] && command -v npm >/dev/null; then \
+		mkdir -p $(BUILD)/bench-node && cd $(BUILD)/bench-node && npm i -E --no-audit --no-fund lighthouse@12.2.3; \
 	fi
+	@if [ -x $(LIGHTHOUSE) ]; then /usr/bin/python3 bench/web_lighthouse.py $(WEB_BUILD) $(LIGHTHOUSE); \
+	else echo "Lighthouse: skipped, npm not found (Node 20 and its npm)"; fi
+	tests/win32/run_under_wine.sh $(WINDOWS_BUILD)/bench/win32/tolvane-startup-timer.exe
 
 # Draws the game's pictures again into src/resources/pictures.
-pictures: deps
+pictures:
+	@tools/install-deps test
 	cmake -S tools/picturegen -B $(BUILD)/picturegen -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD)/picturegen -j $(JOBS)
 	$(BUILD)/picturegen/picturegen src/resources/pictures
 
 # Draws the program icon again into src/resources/app.
-icons: deps
+icons:
+	@tools/install-deps test
 	cmake -S tools/icongen -B $(BUILD)/icongen -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD)/icongen -j $(JOBS)
 	$(BUILD)/icongen/icongen src/resources/app
@@ -116,4 +125,4 @@ shots: build
 	tools/take-screenshots
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(CORE_BUILD) $(WINDOWS_BUILD) $(WEB_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(CORE_BUILD)

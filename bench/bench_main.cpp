@@ -13,6 +13,7 @@
 #include "resources/picture_id.h"
 #include "resources/screen_layout.h"
 #include "shell/quiz_script.h"
+#include "app_identity.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -639,7 +640,8 @@ int main(int argc, char *argv[])
         return verdict(pass);
     };
 
-    std::printf("\nLE TOLVANE VIRAIL bench, Qt %s, QT_QPA_PLATFORM=offscreen (paints go to memory)\n", qVersion());
+    std::printf("\n%s bench, Qt %s, QT_QPA_PLATFORM=offscreen (paints go to memory)\n", tolvane::productName,
+                qVersion());
     std::printf("medians unless said otherwise; each figure next to its baseline from this run\n\n");
 
     const double ratio = startUp.gameMs / startUp.bareMs;

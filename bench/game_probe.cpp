@@ -45,7 +45,7 @@ int startUp(WatchedApplication &app, std::int64_t t0)
     app.watchPaint(
         [title](QWidget *window) {
             auto *form = qobject_cast<Form *>(window);
-            return form && &form->layout() == title;
+            return form && form->layout().name == title->name;
         },
         [t0](QWidget *window, std::int64_t painted) {
             char line[128];

@@ -41,7 +41,7 @@ set(CPACK_PACKAGE_NAME tolvane)
 set(CPACK_PACKAGE_VERSION ${TOLVANE_VERSION_TEXT})
 set(CPACK_PACKAGE_VENDOR KORVATH)
 set(CPACK_PACKAGE_CONTACT "KORVATH <tolvane@korvath.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "LE TOLVANE VIRAIL, a French parody quiz show")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${TOLVANE_PRODUCT_NAME}, a French parody quiz show")
 # Debian wants the long description in lines of at most 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION "A parody of a television quiz show, in French: five silly
 questions, a verdict after each answer and a mocking closing screen.

@@ -25,6 +25,8 @@ inline constexpr AnswerCase answerCases[] = {
     {"surname alone", "vastrelli", "MARZELLE VASTRELLI", false},
     {"feast name", "lundi de Pâques", "LUNDI", false},
     {"lower-case day", "lundi", "LUNDI", true},
+    {"capital I lowers to a dotted i everywhere", "ici", "ICI", true},
+    {"dotless i is a letter of its own", "ıci", "ICI", false},
     {"full stop", "Vert.", "VERT", false},
     {"accented E", "VÉRT", "VERT", false},
     {"faux for vrai", "FAUX", "VRAI", false},

@@ -95,6 +95,14 @@ struct ScreenLayout {
 // The layout of each of the eighteen windows.
 const ScreenLayout &layoutOf(ScreenId id);
 
+// The widest client area and the tallest among the eighteen windows, in
+// twips: what a small display has to fit.
+struct ClientArea {
+    int width = 0;
+    int height = 0;
+};
+ClientArea largestClientArea();
+
 // Window, control and handler names: the same apart from the case of ASCII letters.
 constexpr bool sameName(std::string_view a, std::string_view b)
 {

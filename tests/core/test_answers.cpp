@@ -2,6 +2,7 @@
 
 #include "platform/headless/runtime.h"
 #include "platform/headless/text_case.h"
+#include "runtime/letter_case.h"
 #include "shell/quiz_script.h"
 #include "answer_cases.h"
 
@@ -26,6 +27,22 @@ TEST(Answers, MalformedTextMatchesOnlyItself)
     EXPECT_FALSE(headless::equalIgnoringCase("\xC3", "\xC3\xA9"));
     EXPECT_FALSE(headless::equalIgnoringCase("\xE9", "\xC3\xA9")); // Latin-1 é is not UTF-8 é
     EXPECT_FALSE(headless::equalIgnoringCase(std::string_view("A\0B", 3), "AB"));
+}
+
+TEST(Answers, TurkishAndAzeriDesktopsCompareInFrench)
+{
+    // Where the user's casing lowers "I" to a dotless "ı", the runtimes compare
+    // in French, so that "LUNDI" still matches "lundi".
+    const struct {
+        const char *locale;
+        bool dotless;
+    } cases[] = {
+        {"tr_TR.UTF-8", true}, {"tr-TR", true}, {"az-Latn-AZ", true}, {"AZ", true}, {"tr", true},
+        {"fr_FR.UTF-8", false}, {"en-US", false}, {"C", false}, {"", false}, {"trk", false}, {"ast-ES", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(runtime::hasDotlessICasing(c.locale), c.dotless) << c.locale;
+    EXPECT_FALSE(runtime::hasDotlessICasing(runtime::frenchLocaleTag));
 }
 
 TEST(QuizScript, TextsAndChain)

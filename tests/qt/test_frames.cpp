@@ -182,10 +182,15 @@ void TestFrames::everyWindowCentredByItsOuterFrame()
         auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
         if (!box)
             return;
+        // Measured once the window manager has framed it: before that a busy
+        // manager may not have placed it yet.
+        const auto frame = m_outside->outer(xcb_window_t(box->winId()));
+        if (!frame)
+            return;
         look.stop();
         checkCentred("prompt", box);
-        if (auto frame = m_outside->outer(xcb_window_t(box->winId())))
-            promptTop = frame->top();
+        if (const auto settled = m_outside->settledOuter(xcb_window_t(box->winId())))
+            promptTop = settled->top();
         game.answerPrompt(QStringLiteral("Gérard"));
     });
     look.start();

@@ -255,7 +255,7 @@ void TestScreens::titleTickDuringThePromptIsHeldBack()
     QVERIFY(enabledWhileOpen);
     Timer &advance = *game.control<Timer>(ScreenId::TOLVANE1, "Timer1");
     QVERIFY(!advance.isEnabled());
-    QTest::qWait(400);
+    QVERIFY(!advance.isActive()); // so no later tick opens another prompt
     QCOMPARE(game.promptsOpened(), 1);
     QCOMPARE(game.promptsOpenAtOnce(), 1);
     QCOMPARE(game.screen(ScreenId::TOLVANE2)->loadCount(), 1);
@@ -270,7 +270,8 @@ void TestScreens::closingTheTitleEndsTheGame()
     game.form(ScreenId::TOLVANE1)->close();
     QVERIFY(game.hasEnded());
     QCOMPARE(game.screens().ending(), ScreenRegistry::Ending::LastWindowClosed);
-    QTest::qWait(3200);
+    QVERIFY(!game.anyTimerRunning()); // so the title never moves on
+    QCoreApplication::processEvents();
     QVERIFY(!game.isLoaded(ScreenId::TOLVANE2));
     QCOMPARE(game.promptsOpened(), 0);
 }

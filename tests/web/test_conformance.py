@@ -4,7 +4,10 @@ hands each action of its player here; this driver performs them in turn as real 
 through WebDriver (keys and clicks as WebDriver actions, text through the
 browser's input method path) and marks it done, until the suite's last word.
 
-    test_conformance.py build/web/tests/conformance/web/conformance.html [part-of-a-group-name]"""
+    test_conformance.py build/web/tests/conformance/web/conformance.html [--phone] [part-of-a-group-name]
+
+With --phone, the suite alone on an emulated phone (390 x 844 CSS px, touch),
+where the page draws the windows at a smaller scale."""
 
 import sys
 import time
@@ -47,9 +50,17 @@ def perform(chromium, request):
 
 
 def main():
-    page = page_or_skip(sys.argv)
-    only = sys.argv[2] if len(sys.argv) > 2 else ''
-    with Chromium('file://' + page + ('#' + only if only else '')) as chromium:
+    phone = '--phone' in sys.argv
+    arguments = [a for a in sys.argv if a != '--phone']
+    page = page_or_skip(arguments)
+    only = arguments[2] if len(arguments) > 2 else ''
+    url = 'file://' + page + ('?suite' if phone else '') + ('#' + only if only else '')
+    with Chromium('about:blank' if phone else url) as chromium:
+        if phone:
+            chromium.driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True})
+            chromium.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+                'width': 390, 'height': 844, 'deviceScaleFactor': 3, 'mobile': True})
+            chromium.driver.get(url)
         end = time.monotonic() + SUITE_TIME_LIMIT
         while time.monotonic() < end:
             request, status, lines = chromium.driver.execute_script(NEXT)

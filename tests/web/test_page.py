@@ -21,9 +21,11 @@ def one_file_from_disk(chromium):
     with open(PAGE, encoding='utf-8') as f:
         html = f.read()
     # Everything is inside: nothing is fetched from anywhere else (the pictures'
-    # blob: addresses are made by the page's own script).
+    # blob: addresses are made by the page's own script), but for the manifest
+    # and the home screen's icon that the page names when served, never from disk.
     outside = re.findall(r'''(?:src|href)\s*=\s*["'](?!data:)[^"']*|url\((?!"?data:|"'\+Desktop)[^)]*\)''', html)
-    assert outside == [], outside
+    assert outside == ['href="manifest.webmanifest', 'href="icons/touch.png'], outside
+    assert chromium.driver.execute_script("return document.querySelector('link[rel=manifest]')") is None
     policy = chromium.driver.execute_script(
         "return document.querySelector('meta[http-equiv=\"Content-Security-Policy\"]').content")
     assert "default-src 'none'" in policy and "script-src 'sha256-" in policy and 'unsafe-inline' not in policy, policy
@@ -40,6 +42,10 @@ def one_file_from_disk(chromium):
       return document.fonts.ready.then(() => [...document.fonts].filter(f => f.status === 'loaded')
                                                 .map(f => f.family + ' ' + f.weight).sort());""")
     assert faces == ['Liberation Sans 400', 'Liberation Sans 700', 'Lobster Two 100 900'], faces
+    # The game's own faces come first, where the player has them.
+    families = chromium.driver.execute_script(
+        "return [...new Set([...document.querySelectorAll('.label')].map(l => l.style.fontFamily))].sort()")
+    assert families == ['"MS Sans Serif", "Liberation Sans"', '"Odessa LET", "Lobster Two"'], families
 
 
 def windows_placed_as_on_the_desktop(chromium):

@@ -30,7 +30,7 @@ subsystem=$(awk '/^MajorSubsystemVersion/ { major = $2 } /^MinorSubsystemVersion
 [ "${subsystem%%.*}" -ge 6 ] 2>/dev/null || fail "subsystem version $subsystem, not 6.0 or later"
 
 # DLLs every Windows 10 has; nothing from the compiler's own runtime.
-allowed=" KERNEL32.dll USER32.dll GDI32.dll MSIMG32.dll msvcrt.dll ole32.dll OLEAUT32.dll SHLWAPI.dll ADVAPI32.dll SHELL32.dll COMCTL32.dll WindowsCodecs.dll "
+allowed=" KERNEL32.dll USER32.dll GDI32.dll MSIMG32.dll msvcrt.dll ole32.dll OLEAUT32.dll SHLWAPI.dll ADVAPI32.dll SHELL32.dll SHCORE.dll COMCTL32.dll WindowsCodecs.dll "
 imports=$(awk '/DLL Name:/ { print $3 }' <<<"$headers")
 for dll in $imports; do
     [[ "${allowed,,}" == *" ${dll,,} "* ]] || fail "imports $dll, which Windows does not ship"

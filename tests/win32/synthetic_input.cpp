@@ -1,5 +1,6 @@
 #include "synthetic_input.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace tolvane::win32::testing {
@@ -46,10 +47,22 @@ void sendClick(HWND hwnd, POINT client)
 {
     ClientToScreen(hwnd, &client);
     SetCursorPos(client.x, client.y);
+    // The press and release carry the point themselves: under Wine a pointer
+    // motion from X that was on its way before the move could otherwise put
+    // the pointer back where it was, and the click would land there.
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int width = std::max(GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1, 1);
+    const int height = std::max(GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1, 1);
     std::vector<INPUT> click(2);
-    click[0].type = click[1].type = INPUT_MOUSE;
-    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    for (INPUT &in : click) {
+        in.type = INPUT_MOUSE;
+        in.mi.dx = MulDiv(client.x - left, 65535, width);
+        in.mi.dy = MulDiv(client.y - top, 65535, height);
+    }
+    constexpr DWORD at = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+    click[0].mi.dwFlags = at | MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = at | MOUSEEVENTF_LEFTUP;
     send(click);
 }
 

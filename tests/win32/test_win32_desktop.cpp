@@ -19,6 +19,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <functional>
@@ -38,6 +39,17 @@ using namespace tolvane::win32::testing;
 namespace {
 
 win32::testing::Groups groups;
+
+std::atomic<bool> otherDeclines{true};
+WNDPROC otherProcedure = nullptr;
+
+LRESULT CALLBACK declineManagersFocus(HWND hwnd, UINT message, WPARAM w, LPARAM l)
+{
+    if (message == WM_MOUSEACTIVATE && otherDeclines)
+        return MA_NOACTIVATE;
+    return CallWindowProcW(otherProcedure, hwnd, message, w, l);
+}
+
 void expect(bool ok, const std::string &what) { groups.expect(ok, what); }
 std::string str(long v) { return std::to_string(v); }
 
@@ -413,6 +425,12 @@ int wmain()
             otherThread = GetCurrentThreadId();
             other = CreateWindowExW(0, L"STATIC", L"un autre programme", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
                                     300, 200, nullptr, nullptr, nullptr, nullptr);
+            // Under Wine the X window manager also hands the focus on when a
+            // window leaves the screen, and Wine asks the window it chose
+            // (WM_MOUSEACTIVATE). Windows has no such hand; the other program
+            // declines it meanwhile, so that only Windows' own rules are seen.
+            otherProcedure = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrW(other, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(declineManagersFocus)));
             SetEvent(ready);
             MSG message;
             while (GetMessageW(&message, nullptr, 0, 0) > 0)
@@ -438,8 +456,12 @@ int wmain()
         pumpUntil([&] { return GetForegroundWindow() == next.w().handle(); }, 4000);
         expect(betweenTheTwo != nullptr && betweenTheTwo != other &&
                    GetWindowThreadProcessId(betweenTheTwo, nullptr) == GetCurrentThreadId(),
-               "between the hide and the show, another program was in front");
+               std::string("between the hide and the show, ") +
+                   (betweenTheTwo == nullptr ? "no window was in front"
+                    : betweenTheTwo == other ? "the other program was in front"
+                                             : "a window of another thread was in front"));
         expect(GetForegroundWindow() == next.w().handle(), "the next window is not in front");
+        otherDeclines = false;
 
         // Without the game's hand-over, Windows gives the activation to the
         // other program: a window closed by the player.

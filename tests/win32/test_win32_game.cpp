@@ -47,6 +47,7 @@ struct Seen {
     std::map<std::string, std::map<std::string, HWND>> children; // window -> control -> child window
     std::map<std::string, std::string> captions;          // "window.control" -> last caption
     std::map<std::string, bool> visible;                  // "window.control" -> Visible
+    std::map<std::string, bool> timersOn;                 // "window.control" -> last enabled or not
     std::map<std::string, int> captionWrites;             // "window.control" -> how many times
     std::map<std::string, int> loads;                     // window -> windows built for it
     std::map<std::string, Clock::time_point> shownAt;     // window -> its latest show()
@@ -71,6 +72,8 @@ public:
             seen.children[m_name][std::string(c.name)] = Probe::controlWindow(w, c.name);
             seen.visible[key(c.name)] = c.visible;
             seen.captions[key(c.name)] = std::string(c.caption);
+            if (c.kind == ControlKind::Timer)
+                seen.timersOn[key(c.name)] = true; // every timer starts enabled
         }
     }
     ~SeenWindow() override
@@ -116,6 +119,10 @@ public:
     std::string text(runtime::ControlIndex textBox) const override { return m_inner->text(textBox); }
     void setTimerEnabled(runtime::ControlIndex timer, bool enabled) override
     {
+        {
+            std::lock_guard lock(seen.mutex);
+            seen.timersOn[key(m_layout.controls[timer].name)] = enabled;
+        }
         m_inner->setTimerEnabled(timer, enabled);
     }
 
@@ -195,37 +202,37 @@ HWND focus()
     return info.hwndFocus;
 }
 
-// Waits until the window is loaded, on view and in front.
+// True once the keyboard focus is on the window or one of its controls: the
+// keys sent from then on reach it.
+bool focusIn(HWND hwnd)
+{
+    const HWND f = focus();
+    return f && (f == hwnd || IsChild(hwnd, f));
+}
+
+// Waits until the window is loaded, on view, in front and has the focus.
 HWND inFront(const std::string &name)
 {
     HWND hwnd = nullptr;
     if (!waitFor([&] {
             hwnd = windowOf(name);
-            return hwnd && IsWindowVisible(hwnd) && GetForegroundWindow() == hwnd;
+            return hwnd && IsWindowVisible(hwnd) && GetForegroundWindow() == hwnd && focusIn(hwnd);
         })) {
         fault(name + " did not come to the front");
         throw Abandon{};
     }
-    std::this_thread::sleep_for(60ms);
     return hwnd;
 }
 
-void keys(std::initializer_list<std::initializer_list<WORD>> chords)
-{
-    win32::testing::sendKeys(chords);
-    std::this_thread::sleep_for(60ms);
-}
+// Input goes to the game's one input queue and is taken in the order sent, so
+// no step waits for the one before it: each waits for what it needs to see.
+void keys(std::initializer_list<std::initializer_list<WORD>> chords) { win32::testing::sendKeys(chords); }
 
-void type(const std::string &utf8)
-{
-    win32::testing::sendText(win32::widen(utf8));
-    std::this_thread::sleep_for(60ms);
-}
+void type(const std::string &utf8) { win32::testing::sendText(win32::widen(utf8)); }
 
 void clickAt(HWND hwnd, int x, int y) // client coordinates
 {
     win32::testing::sendClick(hwnd, {x, y});
-    std::this_thread::sleep_for(80ms);
 }
 void click(HWND child)
 {
@@ -247,17 +254,21 @@ void checkPlaced(const std::string &name)
             layout = &layoutOf(ScreenId(s));
     RECT client, outer;
     GetClientRect(hwnd, &client);
-    GetWindowRect(hwnd, &outer);
     const int dpi = displayDpi();
     expect(client.right == pixelsFromTwips(layout->clientWidth, dpi) &&
                client.bottom == pixelsFromTwips(layout->clientHeight, dpi),
            name + ": client area " + str(client.right) + "x" + str(client.bottom));
-    // The centring rule in twips at the display's scale.
-    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-    const double left = twipsFromPixels(sw, dpi) / 2.0 - twipsFromPixels(outer.right - outer.left, dpi) / 2.0;
-    const double top = twipsFromPixels(sh, dpi) / 2.0 - twipsFromPixels(outer.bottom - outer.top, dpi) / 2.0;
-    expect(outer.left == runtime::windowPixels(float(left), dpi) && outer.top == runtime::windowPixels(float(top), dpi),
-           name + ": at " + str(outer.left) + "," + str(outer.top) + ", not centred");
+    // The centring rule in twips at the display's scale. Under Wine a move
+    // made just before (the test's own, standing for the player's drag) may
+    // still come back from the X server after the game's: wait for the last.
+    const auto centred = [&] {
+        GetWindowRect(hwnd, &outer);
+        const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+        const double left = twipsFromPixels(sw, dpi) / 2.0 - twipsFromPixels(outer.right - outer.left, dpi) / 2.0;
+        const double top = twipsFromPixels(sh, dpi) / 2.0 - twipsFromPixels(outer.bottom - outer.top, dpi) / 2.0;
+        return outer.left == runtime::windowPixels(float(left), dpi) && outer.top == runtime::windowPixels(float(top), dpi);
+    };
+    expect(waitFor(centred, 2000ms), name + ": at " + str(outer.left) + "," + str(outer.top) + ", not centred");
 }
 
 HWND prompt()
@@ -265,12 +276,11 @@ HWND prompt()
     HWND box = nullptr;
     if (!waitFor([&] {
             box = FindWindowW(L"#32770", L"MARZELLE TE DEMANDE TON NOM");
-            return box && IsWindowVisible(box) && GetForegroundWindow() == box;
+            return box && IsWindowVisible(box) && GetForegroundWindow() == box && focusIn(box);
         })) {
         fault("the name prompt did not open");
         throw Abandon{};
     }
-    std::this_thread::sleep_for(60ms);
     return box;
 }
 
@@ -314,7 +324,9 @@ void answerByKeyboard(const QuizStep &step, const std::string &answer)
     HWND box = childOf(screen, std::string(step.answerBox));
     int tabs = 0;
     while (focus() != box && tabs < 8) {
+        const HWND before = focus();
         keys({{VK_TAB}});
+        waitFor([&] { return focus() != before; }, 2000ms);
         ++tabs;
     }
     expect(focus() == box, screen + ": Tab never reached the answer box");
@@ -472,8 +484,10 @@ int wmain()
         expect(waitFor([] { return shownLabel("tolvane17", "Image3") && shownLabel("tolvane17", "Label3"); }, 1000ms),
                "the splat and the last taunt after the click");
         expect(waitFor([] { return shownLabel("tolvane17", "Label1"); }, 3000ms), "CONNARD ! at 2000 ms all the same");
-        std::this_thread::sleep_for(1700ms);
-        expect(!shownLabel("tolvane17", "Label2"), "the second taunt came after the click");
+        // A disabled timer ticks no more (the conformance suite holds each
+        // runtime to it): the second taunt never comes.
+        expect(!read<bool>([] { return seen.timersOn["tolvane17.Timer2"]; }) && !shownLabel("tolvane17", "Label2"),
+               "the second taunt is still to come after the click");
         keys({{VK_MENU, 'J'}, {'Q'}});
     });
 

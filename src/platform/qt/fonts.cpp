@@ -1,16 +1,15 @@
 #include "platform/qt/fonts.h"
 
+#include "resources/stand_in_faces.h"
+
 #include <QFontMetrics>
 
 namespace tolvane::qt {
 
 QString installedFaceFor(std::string_view layoutFace)
 {
-    // Liberation Sans keeps the plain, narrow look of the old dialog face;
-    // Lobster Two is a bold display script, decorative like the title face.
-    if (layoutFace == displayFace)
-        return QStringLiteral("Lobster Two");
-    return QStringLiteral("Liberation Sans");
+    const std::string_view standIn = standInFor(layoutFace).standIn;
+    return QString::fromUtf8(standIn.data(), qsizetype(standIn.size()));
 }
 
 QFont fontFor(const FontSpec &wanted)
@@ -20,11 +19,7 @@ QFont fontFor(const FontSpec &wanted)
     font.setWeight(static_cast<QFont::Weight>(wanted.weight));
     font.setItalic(false);
     font.setStyleStrategy(QFont::PreferAntialias);
-    // The old dialog face sets its letters a little closer than Liberation
-    // Sans; the labels were sized for it, so that " P'TIT CON VAS !!!" fits
-    // on one line of its verdict label.
-    if (wanted.face == sansFace)
-        font.setLetterSpacing(QFont::PercentageSpacing, 96);
+    font.setLetterSpacing(QFont::PercentageSpacing, standInFor(wanted.face).width * 100.0);
     return font;
 }
 

@@ -10,6 +10,7 @@
 #include "platform/qt/window.h"
 #include "platform/qt/startup.h"
 #include "platform/qt/text.h"
+#include "runtime/letter_case.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -99,9 +100,11 @@ void QtRuntime::end(int status)
 
 bool QtRuntime::equalIgnoringCase(std::string_view a, std::string_view b) const
 {
-    // Letter case alone, by the user's own locale.
-    const QLocale user = QLocale::system();
-    return user.toLower(toQString(a)) == user.toLower(toQString(b));
+    // Letter case alone, by the user's own locale (runtime/letter_case.h).
+    QLocale locale = QLocale::system();
+    if (runtime::hasDotlessICasing(locale.name().toStdString()))
+        locale = QLocale(QString::fromUtf8(runtime::frenchLocaleTag.data(), qsizetype(runtime::frenchLocaleTag.size())));
+    return locale.toLower(toQString(a)) == locale.toLower(toQString(b));
 }
 
 std::unique_ptr<runtime::Picture> QtRuntime::decodePicture(std::span<const unsigned char> file,

@@ -102,7 +102,9 @@ mergeInto(LibraryManager.library, {
         bar.setPointerCapture(e.pointerId);
       });
       bar.addEventListener('pointermove', function (e) {
-        if (from) Desktop.place(frame, e.clientX - from.x, e.clientY - from.y);
+        if (!from) return;
+        Desktop.place(frame, e.clientX - from.x, e.clientY - from.y);
+        Display.dragged(frame);
       });
       var stop = function () { from = null; };
       bar.addEventListener('pointerup', stop);
@@ -476,14 +478,15 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  page_start__deps: ['$Desktop'],
-  page_start: function (title) {
+  page_start__deps: ['$Desktop', '$Display'],
+  page_start: function (title, needWidth, needHeight) {
     document.title = UTF8ToString(title);
     // A game started again on the same page (the tests do) finds it as new.
     Desktop.over = false;
     document.querySelectorAll('.game-over').forEach(function (e) { e.remove(); });
     if (Desktop.started) return;
     Desktop.started = true;
+    Display.start(needWidth, needHeight);
     document.addEventListener('keydown', Desktop.onKey, true);
     // A press outside every menu closes them.
     document.addEventListener('pointerdown', function (e) {
@@ -491,8 +494,10 @@ mergeInto(LibraryManager.library, {
     }, true);
   },
 
-  page_display_width: function () { return document.documentElement.clientWidth; },
-  page_display_height: function () { return document.documentElement.clientHeight; },
+  page_display_width__deps: ['$Display'],
+  page_display_width: function () { return Display.displayWidth(); },
+  page_display_height__deps: ['$Display'],
+  page_display_height: function () { return Display.displayHeight(); },
 
   page_window_create__deps: ['$Desktop'],
   page_window_create: function (id, caption, width, height, back, picture) {
@@ -506,12 +511,12 @@ mergeInto(LibraryManager.library, {
   page_window_show: function (id, focusFirst) { Desktop.showWindow(Desktop.windows[id], focusFirst); },
   page_window_hide__deps: ['$Desktop'],
   page_window_hide: function (id) { Desktop.hideWindow(Desktop.windows[id]); },
-  page_window_move__deps: ['$Desktop'],
-  page_window_move: function (id, left, top) { Desktop.place(Desktop.windows[id].frame, left, top); },
-  page_window_outer_width__deps: ['$Desktop'],
-  page_window_outer_width: function (id) { return Desktop.windows[id].frame.offsetWidth; },
-  page_window_outer_height__deps: ['$Desktop'],
-  page_window_outer_height: function (id) { return Desktop.windows[id].frame.offsetHeight; },
+  page_window_move__deps: ['$Desktop', '$Display'],
+  page_window_move: function (id, left, top) { Display.move(Desktop.windows[id].frame, left, top); },
+  page_window_outer_width__deps: ['$Desktop', '$Display'],
+  page_window_outer_width: function (id) { return Display.outerWidth(Desktop.windows[id].frame); },
+  page_window_outer_height__deps: ['$Desktop', '$Display'],
+  page_window_outer_height: function (id) { return Display.outerHeight(Desktop.windows[id].frame); },
   page_window_remove__deps: ['$Desktop'],
   page_window_remove: function (id) {
     if (Desktop.windows[id]) Desktop.removeWindow(Desktop.windows[id]);
@@ -675,6 +680,9 @@ mergeInto(LibraryManager.library, {
   page_game_over: function (message, again) { Desktop.gameOver(UTF8ToString(message), UTF8ToString(again)); },
 
   page_equal_ignoring_case: function (a, b) {
-    return UTF8ToString(a).toLocaleLowerCase() === UTF8ToString(b).toLocaleLowerCase() ? 1 : 0;
+    // Letter case by the user's language, except the Turkish and Azeri
+    // dotless i, which would make "LUNDI" differ from "lundi".
+    const language = /^(tr|az)\b/i.test(navigator.language) ? 'fr' : navigator.language;
+    return UTF8ToString(a).toLocaleLowerCase(language) === UTF8ToString(b).toLocaleLowerCase(language) ? 1 : 0;
   },
 });

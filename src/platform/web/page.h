@@ -11,8 +11,12 @@
 extern "C" {
 
 // The page's title and icon are the game's; `title` also heads the page left
-// when the game is over.
-void page_start(const char *title);
+// when the game is over. Where a client area of `needWidth` x `needHeight`
+// (the largest the program shows; 0 x 0: none known) and its frame do not fit
+// the viewport, every client area is drawn at the one smaller scale at which
+// it does; the program sees the display and the windows' outer sizes in
+// pixels at that scale, and places its windows in them.
+void page_start(const char *title, int needWidth, int needHeight);
 
 // The viewport, which is the display.
 int page_display_width();

@@ -31,7 +31,10 @@ std::string boxText(int (*read)(char *, int))
 
 } // namespace
 
-WebRuntime::WebRuntime(std::string_view title) : m_title(title) { page_start(m_title.c_str()); }
+WebRuntime::WebRuntime(std::string_view title, ClientArea largestClient) : m_title(title)
+{
+    page_start(m_title.c_str(), pixelsFromTwips(largestClient.width), pixelsFromTwips(largestClient.height));
+}
 
 WebRuntime::~WebRuntime() = default;
 

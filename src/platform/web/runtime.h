@@ -30,7 +30,9 @@ class WebWindow;
 class WebRuntime final : public runtime::Runtime {
 public:
     // `title` names the page: its title, and the page left when the game is over.
-    explicit WebRuntime(std::string_view title);
+    // Where a client area of `largestClient` (twips) does not fit the browser's
+    // visible area, the page draws the windows at the scale at which it does.
+    explicit WebRuntime(std::string_view title, ClientArea largestClient = {});
     ~WebRuntime() override;
 
     std::unique_ptr<runtime::Window> createWindow(const ScreenLayout &layout, runtime::PictureSource &pictures,

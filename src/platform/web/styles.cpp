@@ -1,23 +1,19 @@
 #include "platform/web/styles.h"
 
+#include "resources/stand_in_faces.h"
+
 #include <cstdio>
 
 namespace tolvane::web {
 
-namespace {
-
-// The same stand-in faces as the Linux build, built into the page under these names.
-const char *pageFaceFor(std::string_view layoutFace)
-{
-    return layoutFace == displayFace ? "\"Lobster Two\"" : "\"Liberation Sans\"";
-}
-
-} // namespace
-
 std::string cssFont(const FontSpec &font)
 {
-    char css[96];
-    std::snprintf(css, sizeof css, "%d %gpt %s", font.weight, font.points, pageFaceFor(font.face));
+    // The game's own face where the player has it, then the stand-in built
+    // into the page under its own name.
+    const std::string_view standIn = standInFor(font.face).standIn;
+    char css[128];
+    std::snprintf(css, sizeof css, "%d %gpt \"%.*s\", \"%.*s\"", font.weight, font.points, int(font.face.size()),
+                  font.face.data(), int(standIn.size()), standIn.data());
     return css;
 }
 

@@ -1,5 +1,8 @@
 #include "platform/win32/activation.h"
 
+#include "platform/win32/text.h"
+#include "shell/game_identity.h"
+
 namespace tolvane::win32 {
 
 namespace {
@@ -12,8 +15,8 @@ HWND keeper()
 {
     thread_local HWND window = nullptr;
     if (!window || !IsWindow(window))
-        window = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"LE TOLVANE VIRAIL", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                 nullptr, GetModuleHandleW(nullptr), nullptr);
+        window = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", widen(gameTitle).c_str(), WS_POPUP, 0, 0, 0, 0,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     return window;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/win32/fonts.h"
 
 #include "platform/win32/text.h"
+#include "resources/stand_in_faces.h"
 
 #include <cmath>
 #include <cwchar>
@@ -9,13 +10,12 @@ namespace tolvane::win32 {
 
 namespace {
 
-constexpr wchar_t standInFace[] = L"Lobster Two";
-
-// The stand-in is wider than the face the layouts were drawn for: at its own
-// width, "AU TOLVANE VIRAIL !!!" needs 296 px where the title's label has 289,
-// and wraps onto a second line. Set 4 % narrower it fits on one line, 286 px
-// of ink, as on Linux, where the label takes its window font's 96 % spacing.
-constexpr double standInWidth = 0.96;
+// The title face's stand-in, built into the program (resources/stand_in_faces.h).
+// At its own width "AU TOLVANE VIRAIL !!!" needs 296 px where the title's label
+// has 289, and wraps; at the stand-in's width it fits, 286 px of ink, as on
+// Linux. GDI comes nearest to a narrower advance with narrower letters.
+const std::wstring standInFace = widen(standInFor(displayFace).standIn);
+const double standInWidth = standInFor(displayFace).width;
 
 HFONT narrowed(HFONT natural, LOGFONTW font)
 {

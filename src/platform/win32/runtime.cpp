@@ -5,10 +5,12 @@
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
 #include "resources/control_rules.h"
+#include "runtime/letter_case.h"
 #include "runtime/runtime_error.h"
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <shellscalingapi.h>
 
 #include <algorithm>
 
@@ -59,16 +61,28 @@ std::unique_ptr<runtime::Window> Win32Runtime::createWindow(const ScreenLayout &
     return std::make_unique<Win32Window>(*this, layout, pictures, events);
 }
 
-float Win32Runtime::displayWidth() const
+// The display is the primary monitor, where the game's windows open; its size
+// and its windows' sizes are measured at its own scale, so that they centre.
+int Win32Runtime::displayDpi() const
 {
-    return twipsFromPixels(GetSystemMetrics(SM_CXSCREEN), static_cast<int>(GetDpiForSystem()));
+    UINT x = 0;
+    UINT y = 0;
+    const HMONITOR primary = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    if (SUCCEEDED(GetDpiForMonitor(primary, MDT_EFFECTIVE_DPI, &x, &y)) && x > 0)
+        return static_cast<int>(x);
+    return static_cast<int>(GetDpiForSystem());
 }
 
-double Win32Runtime::displayPixelRatio() const { return GetDpiForSystem() / 96.0; }
+float Win32Runtime::displayWidth() const
+{
+    return twipsFromPixels(GetSystemMetrics(SM_CXSCREEN), displayDpi());
+}
+
+double Win32Runtime::displayPixelRatio() const { return displayDpi() / 96.0; }
 
 float Win32Runtime::displayHeight() const
 {
-    return twipsFromPixels(GetSystemMetrics(SM_CYSCREEN), static_cast<int>(GetDpiForSystem()));
+    return twipsFromPixels(GetSystemMetrics(SM_CYSCREEN), displayDpi());
 }
 
 std::string Win32Runtime::inputBox(std::string_view prompt, std::string_view title)
@@ -155,6 +169,17 @@ void Win32Runtime::end(int status)
 
 namespace {
 
+// The user's locale, or French where the user's casing pairs the dotted and
+// dotless i (runtime/letter_case.h).
+const wchar_t *caseLocale()
+{
+    wchar_t user[LOCALE_NAME_MAX_LENGTH] = {};
+    if (GetUserDefaultLocaleName(user, LOCALE_NAME_MAX_LENGTH) > 0 &&
+        runtime::hasDotlessICasing(narrow(user)))
+        return L"fr-FR";
+    return LOCALE_NAME_USER_DEFAULT;
+}
+
 // Letters in lower case by the user's locale; nothing else changes.
 std::wstring lowerCase(std::string_view utf8)
 {
@@ -162,10 +187,11 @@ std::wstring lowerCase(std::string_view utf8)
     if (text.empty())
         return text;
     constexpr DWORD flags = LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING;
-    const int size = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()),
+    const wchar_t *locale = caseLocale();
+    const int size = LCMapStringEx(locale, flags, text.data(), static_cast<int>(text.size()),
                                    nullptr, 0, nullptr, nullptr, 0);
     std::wstring lower(static_cast<std::size_t>(std::max(size, 0)), L'\0');
-    LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()), lower.data(), size,
+    LCMapStringEx(locale, flags, text.data(), static_cast<int>(text.size()), lower.data(), size,
                   nullptr, nullptr, 0);
     return lower;
 }

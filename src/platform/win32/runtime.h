@@ -28,6 +28,9 @@ public:
     float displayWidth() const override;
     float displayHeight() const override;
     double displayPixelRatio() const override;
+    // The display's dots per inch: its monitor's own, which differs from the
+    // system's once the scale has changed without signing out.
+    int displayDpi() const;
     std::string inputBox(std::string_view prompt, std::string_view title) override;
     void errorBox(std::string_view title, std::string_view message) override;
     int run() override;

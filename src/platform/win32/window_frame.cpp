@@ -34,7 +34,7 @@ Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runt
     // window exists: its Width and Height are known before it is first shown.
     // Every size is at the display's dots per inch; a window made on a display
     // of another scale is laid out again once it knows its own.
-    m_dpi = static_cast<int>(GetDpiForSystem());
+    m_dpi = runtime.displayDpi();
     const RECT outer = outerFrame();
 
     auto client = std::make_unique<Surface>();

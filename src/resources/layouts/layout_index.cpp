@@ -2,6 +2,7 @@
 
 #include "resources/layouts/layouts.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace tolvane {
@@ -31,6 +32,17 @@ const ScreenLayout &layoutOf(ScreenId id)
     }
     // Only a value cast from outside the enumeration gets here.
     std::abort();
+}
+
+ClientArea largestClientArea()
+{
+    ClientArea largest;
+    for (int slot = 0; slot < screenCount; ++slot) {
+        const ScreenLayout &layout = layoutOf(static_cast<ScreenId>(slot));
+        largest.width = std::max(largest.width, layout.clientWidth);
+        largest.height = std::max(largest.height, layout.clientHeight);
+    }
+    return largest;
 }
 
 } // namespace tolvane

@@ -1,7 +1,8 @@
 // The conformance suite and random play on the web runtime, in a page that a
 // driver outside the browser plays with WebDriver (tests/web/
 // test_conformance.py). The page's address may end in "#part-of-a-group-name"
-// to run those groups alone, without the random play.
+// to run those groups alone, or carry "?suite" to run the whole suite alone:
+// either way without the random play.
 
 #include "random_player.h"
 #include "suite.h"
@@ -17,7 +18,7 @@ int main()
     std::string only(256, '\0');
     only.resize(std::size_t(player_only(only.data(), int(only.size()) + 1)));
     bool passed = runConformanceSuite(player, only) == 0;
-    if (only.empty()) {
+    if (only.empty() && player_random_play()) {
         player.renewRuntime();
         // Each action goes out to the driver and back: a few hundred of them,
         // in real time, the long waits letting the game's timers fire.

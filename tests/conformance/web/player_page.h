@@ -29,6 +29,8 @@ int player_input_box_view(char *buffer, int size);
 
 // Part of the groups' names the run is limited to (the page's address after "#").
 int player_only(char *buffer, int size);
+// Whether random play follows the whole suite: not when the page's address asks for the suite alone ("?suite").
+int player_random_play();
 // The suite's last word, for the driver.
 void player_finished(int status);
 

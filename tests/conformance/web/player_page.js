@@ -113,5 +113,6 @@ mergeInto(LibraryManager.library, {
     stringToUTF8(only, buffer, size);
     return lengthBytesUTF8(only);
   },
+  player_random_play: function () { return location.search === '?suite' ? 0 : 1; },
   player_finished: function (status) { globalThis.tolvaneExit = status; },
 });

@@ -49,7 +49,7 @@ WebPlayer::WebPlayer() { renewRuntime(); }
 void WebPlayer::renewRuntime()
 {
     m_runtime.reset();
-    m_runtime = std::make_unique<web::WebRuntime>("LE TOLVANE VIRAIL");
+    m_runtime = std::make_unique<web::WebRuntime>("LE TOLVANE VIRAIL", largestClientArea());
     m_runtime->setLoopHook([this] { actInBoxes(); });
 }
 

@@ -277,4 +277,15 @@ QStringList GameDriver::playQuestions(const QStringList &answers)
     return verdicts;
 }
 
+bool GameDriver::anyTimerRunning() const
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        for (const qt::Timer *timer : window->findChildren<qt::Timer *>()) {
+            if (timer->isActive())
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace tolvane::testing

@@ -109,6 +109,9 @@ public:
     void type(ScreenId id, const char *box, const QString &text);
 
     bool hasEnded() const { return m_screens->hasEnded(); }
+    // Whether any timer of any window of the game can still tick: once none
+    // can, nothing more happens by itself.
+    bool anyTimerRunning() const;
     std::optional<int> exitStatus() const { return m_runtime.exitStatus; }
     // The number of the error that ended the game, if one did.
     std::vector<int> errorNumbers() const;
