@@ -109,6 +109,8 @@ def main():
     parser.add_argument('--icon32', required=True)
     parser.add_argument('--description', required=True)
     parser.add_argument('--font', action='append', default=[], help='family:weight:style:file')
+    parser.add_argument('--picture', action='append', default=[],
+                        help='a picture file the page carries after its program (NAME.jpg or NAME.gif)')
     parser.add_argument('--offline', metavar='SERVICE_WORKER_TEMPLATE',
                         help='write the manifest, service worker and robots.txt beside the page')
     parser.add_argument('--app-icon', action='append', default=[], help='size:purpose:file, where it exists')
@@ -133,10 +135,19 @@ def main():
               "form-action 'none'" % (source_hash(script), source_hash(style)))
     with open(args.template, encoding='utf-8') as f:
         page = f.read()
+    # Data, not script: the browser runs none of it, and reads it only when
+    # the program asks for a picture by its name.
+    blocks = ''
+    for path in args.picture:
+        name, extension = os.path.splitext(os.path.basename(path))
+        with open(path, 'rb') as f:
+            data = base64.b64encode(f.read()).decode('ascii')
+        blocks += '<script type="application/octet-stream" id="picture-%s" data-type="image/%s">%s</script>\n' % (
+            name, 'gif' if extension == '.gif' else 'jpeg', data)
     # The script goes in last: nothing in it is taken for a placeholder.
     head = ''
     if args.offline:
-        head = write_offline_files(args.output, page + script + style, args.title, args.description, args.app_icon,
+        head = write_offline_files(args.output, page + script + style + blocks, args.title, args.description, args.app_icon,
                                    args.touch_icon, args.offline)
     for key, value in (('@POLICY@', policy), ("@TITLE@", html.escape(args.title)),
                        ('@DESCRIPTION@', html.escape(args.description)), ('@HEAD@', head),
@@ -144,6 +155,7 @@ def main():
                        ('@ICON32@', icons['icon32']), ('@STYLE@', style)):
         page = page.replace(key, value)
     before, after = page.split('@SCRIPT@')
+    after = after.replace('</body>', blocks + '</body>')
     with open(args.output, 'w', encoding='utf-8') as f:
         f.write(before + script + after)
 
