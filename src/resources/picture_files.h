@@ -1,6 +1,6 @@
 #pragma once
 
-// The bytes of the eight picture files, built into the program.
+// The bytes of the picture files, built into the program.
 
 #include "resources/picture_id.h"
 
@@ -8,7 +8,11 @@
 
 namespace tolvane {
 
-// The whole file of a picture, as committed; empty for PictureId::None.
-std::span<const unsigned char> pictureFile(PictureId id);
+// The whole file of a picture at `scale` (1, or 2: NAME@2x, twice the pixels
+// each way), as committed; empty for PictureId::None and for blankdot at 2x,
+// a transparent dot that needs no second density. The page's program holds
+// no 2x file: the page carries them beside it, and the web runtime reads them
+// there.
+std::span<const unsigned char> pictureFile(PictureId id, int scale = 1);
 
 } // namespace tolvane

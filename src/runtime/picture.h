@@ -22,12 +22,16 @@ struct PixelRect {
     constexpr bool operator==(const PixelRect &) const = default;
 };
 
-// Where a window being built finds its decoded pictures: each decoded once
-// per run and shared by all its uses. Null for PictureId::None and for a
-// picture that could not be decoded, whose control then stays empty.
+// Where a window finds its decoded pictures: each decoded once per run at
+// each scale (resources/picture_scale.h) and shared by all its uses. Null for
+// PictureId::None, for a scale the picture lacks, and for a picture that
+// could not be decoded, whose control then stays empty. At scale 2 the part
+// decoded and every position in it are in the 2x file's pixels, twice those
+// of scale 1.
 class PictureSource {
 public:
-    virtual const Picture *picture(PictureId id) = 0;
+    virtual const Picture *picture(PictureId id, int scale) = 0;
+    const Picture *picture(PictureId id) { return picture(id, 1); }
 
 protected:
     ~PictureSource() = default;

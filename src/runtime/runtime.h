@@ -70,6 +70,11 @@ public:
     // the file cannot be decoded. May be called from another thread than the
     // message loop's, and must not throw.
     virtual std::unique_ptr<Picture> decodePicture(std::span<const unsigned char> file, PixelRect part) const = 0;
+
+    // Device pixels to a pixel of the layouts on the display the game starts
+    // on (dpi / 96 on Windows): the scale of picture its windows will want
+    // first, which can be decoded ahead. 1 where the runtime cannot tell.
+    virtual double displayPixelRatio() const { return 1.0; }
 };
 
 } // namespace tolvane::runtime

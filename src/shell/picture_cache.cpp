@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <new>
 #include <system_error>
+#include <vector>
 
 namespace tolvane {
 
@@ -18,30 +19,30 @@ PictureCache::~PictureCache()
         m_background.join();
 }
 
-PictureCache::Decoded PictureCache::decode(PictureId id) const
+PictureCache::Decoded PictureCache::decode(PictureId id, int scale) const
 {
     Decoded picture;
     try {
-        picture = m_decoder.decodePicture(pictureFile(id), partInView(id));
+        picture = m_decoder.decodePicture(pictureFile(id, scale), partInView(id, scale));
     } catch (const std::bad_alloc &) {
     }
     if (!picture)
-        std::fprintf(stderr, "picture %s could not be decoded\n", pictureInfo(id).name.data());
+        std::fprintf(stderr, "picture %s at %dx could not be decoded\n", pictureInfo(id).name.data(), scale);
     return picture;
 }
 
-const runtime::Picture *PictureCache::picture(PictureId id)
+const runtime::Picture *PictureCache::picture(PictureId id, int scale)
 {
-    if (id == PictureId::None)
+    if (id == PictureId::None || scale < 1 || scale > pictureScales || pictureFile(id, scale).empty())
         return nullptr;
-    Entry &entry = entryOf(id);
+    Entry &entry = entryOf(id, scale);
     if (!entry.picture) {
         if (entry.inBackground.valid()) {
             entry.picture = entry.inBackground.get();
             entry.inBackground = {};
         } else {
             ++entry.decodes;
-            entry.picture = decode(id);
+            entry.picture = decode(id, scale);
         }
     }
     return entry.picture->get();
@@ -56,10 +57,22 @@ void PictureCache::decodeInBackground()
                                           PictureId::hostcard,    PictureId::hostcorrect, PictureId::hostwrong,
                                           PictureId::hostfarewell, PictureId::splat};
     static_assert(std::size(order) == pictureCount);
-    auto promises = std::make_shared<std::array<std::promise<Decoded>, pictureCount>>();
-    std::array<bool, pictureCount> wanted{};
-    for (std::size_t i = 0; i < pictureCount; ++i) {
-        Entry &entry = entryOf(order[i]);
+    // Each picture at 1x, then at the display's scale where that is 2x.
+    struct Job {
+        PictureId id;
+        int scale;
+    };
+    const double ratio = m_decoder.displayPixelRatio();
+    std::vector<Job> jobs;
+    for (PictureId id : order) {
+        jobs.push_back({id, 1});
+        if (pictureScaleFor(id, ratio) == 2 && !pictureFile(id, 2).empty())
+            jobs.push_back({id, 2});
+    }
+    auto promises = std::make_shared<std::vector<std::promise<Decoded>>>(jobs.size());
+    std::vector<bool> wanted(jobs.size());
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        Entry &entry = entryOf(jobs[i].id, jobs[i].scale);
         if (entry.picture || entry.inBackground.valid())
             continue;
         wanted[i] = true;
@@ -67,17 +80,17 @@ void PictureCache::decodeInBackground()
         entry.inBackground = (*promises)[i].get_future().share();
     }
     try {
-        m_background = std::thread([this, promises, wanted] {
-            for (std::size_t i = 0; i < pictureCount; ++i) {
+        m_background = std::thread([this, promises, wanted, jobs] {
+            for (std::size_t i = 0; i < jobs.size(); ++i) {
                 if (wanted[i])
-                    (*promises)[i].set_value(decode(order[i]));
+                    (*promises)[i].set_value(decode(jobs[i].id, jobs[i].scale));
             }
         });
     } catch (const std::system_error &) {
         // No thread to be had: every picture waits for its first window.
-        for (std::size_t i = 0; i < pictureCount; ++i) {
+        for (std::size_t i = 0; i < jobs.size(); ++i) {
             if (wanted[i]) {
-                Entry &entry = entryOf(order[i]);
+                Entry &entry = entryOf(jobs[i].id, jobs[i].scale);
                 --entry.decodes;
                 entry.inBackground = {};
             }
@@ -85,9 +98,9 @@ void PictureCache::decodeInBackground()
     }
 }
 
-int PictureCache::decodeCount(PictureId id) const
+int PictureCache::decodeCount(PictureId id, int scale) const
 {
-    return id == PictureId::None ? 0 : m_entries[std::size_t(id) - 1].decodes;
+    return id == PictureId::None ? 0 : m_entries[std::size_t(scale) - 1][std::size_t(id) - 1].decodes;
 }
 
 } // namespace tolvane

@@ -5,6 +5,7 @@
 // splat and the backdrop reach far past every window.
 
 #include "resources/picture_id.h"
+#include "resources/picture_scale.h"
 #include "runtime/picture.h"
 
 #include <array>
@@ -26,20 +27,23 @@ public:
     PictureCache(const PictureCache &) = delete;
     PictureCache &operator=(const PictureCache &) = delete;
 
-    // The decoded picture; null if it could not be decoded, so that its
-    // control stays empty and the game goes on. Waits for the picture if it
-    // is still being decoded in the background.
-    const runtime::Picture *picture(PictureId id) override;
+    // The decoded picture at `scale`; null if it could not be decoded, so
+    // that its control stays empty and the game goes on. Waits for the
+    // picture if it is still being decoded in the background. A 2x picture
+    // is decoded when a window first asks for it.
+    const runtime::Picture *picture(PictureId id, int scale) override;
+    using runtime::PictureSource::picture;
 
     // Decodes every picture on a thread of its own, in the order the windows
     // need them, while the program builds its first window: moving on to a
-    // window then never waits for its pictures. Where no thread can be
-    // started (a browser page), each picture is decoded when a window first
-    // needs it instead.
+    // window then never waits for its pictures. On a display of 1.5 device
+    // pixels a pixel or more, each picture's 2x file too. Where no thread can
+    // be started (a browser page), each picture is decoded when a window
+    // first needs it instead.
     void decodeInBackground();
 
-    // How many times a picture was decoded in this run.
-    int decodeCount(PictureId id) const;
+    // How many times a picture was decoded at `scale` in this run.
+    int decodeCount(PictureId id, int scale = 1) const;
 
 private:
     using Decoded = std::shared_ptr<const runtime::Picture>;
@@ -49,12 +53,12 @@ private:
         int decodes = 0;
     };
 
-    Entry &entryOf(PictureId id) { return m_entries[std::size_t(id) - 1]; }
+    Entry &entryOf(PictureId id, int scale = 1) { return m_entries[std::size_t(scale) - 1][std::size_t(id) - 1]; }
     // Null when the runtime cannot decode it, or runs out of memory doing so.
-    Decoded decode(PictureId id) const;
+    Decoded decode(PictureId id, int scale) const;
 
     const runtime::Runtime &m_decoder;
-    std::array<Entry, pictureCount> m_entries;
+    std::array<std::array<Entry, pictureCount>, pictureScales> m_entries;
     std::thread m_background;
 };
 

@@ -101,7 +101,7 @@ std::array<Box, pictureCount> computeParts()
 
 } // namespace
 
-runtime::PixelRect partInView(PictureId id)
+runtime::PixelRect partInView(PictureId id, int scale)
 {
     static const std::array<Box, pictureCount> parts = computeParts();
     if (id == PictureId::None)
@@ -109,7 +109,7 @@ runtime::PixelRect partInView(PictureId id)
     const Box &part = parts[std::size_t(id) - 1];
     if (part.empty())
         return {};
-    return {part.left, part.top, part.right - part.left, part.bottom - part.top};
+    return {scale * part.left, scale * part.top, scale * (part.right - part.left), scale * (part.bottom - part.top)};
 }
 
 } // namespace tolvane

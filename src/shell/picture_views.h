@@ -13,6 +13,7 @@ namespace tolvane {
 // the picture that some control of some window can bring into view (hidden
 // controls included, since they may be shown); the whole picture for a
 // picture that is drawn stretched anywhere. Empty for a picture no window uses.
-runtime::PixelRect partInView(PictureId id);
+// At scale 2, the same part of the 2x file: every edge twice as far.
+runtime::PixelRect partInView(PictureId id, int scale = 1);
 
 } // namespace tolvane

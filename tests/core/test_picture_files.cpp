@@ -1,7 +1,8 @@
-// Checks the container headers of the eight embedded pictures: the runtimes'
-// picture decoders only promise to read baseline JPEG and single-image GIF89a,
-// so a regenerated file that drifts from those formats must fail here. The
-// bytes checked are the ones built into the program.
+// Checks the container headers of the eight embedded pictures and of their 2x
+// files: the runtimes' picture decoders only promise to read baseline JPEG and
+// single-image GIF89a, so a regenerated file that drifts from those formats,
+// or a 2x file not twice its picture's size, must fail here. The bytes checked
+// are the ones built into the program.
 
 #include "resources/picture_files.h"
 
@@ -42,9 +43,11 @@ TEST(PictureFiles, JpegHeaders)
         {PictureId::hostwrong, 150, 200, 0x22},   {PictureId::splat, 2267, 1417, 0x22},
         {PictureId::hostcorrect, 150, 217, 0x11}, {PictureId::hostfarewell, 150, 217, 0x11},
     };
-    for (const auto &r : rows) {
-        SCOPED_TRACE(std::string(pictureInfo(r.id).name));
-        const Bytes b = pictureFile(r.id);
+    for (const auto &row : rows)
+    for (int scale : {1, 2}) {
+        const auto r = decltype(row){row.id, scale * row.width, scale * row.height, row.lumaSampling};
+        SCOPED_TRACE(std::string(pictureInfo(r.id).name) + " at " + std::to_string(scale) + "x");
+        const Bytes b = pictureFile(r.id, scale);
         ASSERT_GT(b.size(), 11u);
         EXPECT_EQ(word16be(b, 0), 0xFFD8);            // SOI
         EXPECT_EQ(word16be(b, b.size() - 2), 0xFFD9); // EOI
@@ -82,8 +85,8 @@ TEST(PictureFiles, JpegHeaders)
             at += 2 + std::size_t(length);
         }
         EXPECT_EQ(frames, 1);
-        EXPECT_EQ(pictureInfo(r.id).width, r.width);
-        EXPECT_EQ(pictureInfo(r.id).height, r.height);
+        EXPECT_EQ(scale * pictureInfo(r.id).width, r.width);
+        EXPECT_EQ(scale * pictureInfo(r.id).height, r.height);
     }
 }
 
@@ -93,13 +96,16 @@ TEST(PictureFiles, GifHeaders)
         PictureId id;
         int width, height, colours;
         bool transparent;
+        int scale;
     } rows[] = {
-        {PictureId::logo, 95, 118, 32, false},
-        {PictureId::blankdot, 1, 1, 2, true},
+        {PictureId::logo, 95, 118, 32, false, 1},
+        {PictureId::logo, 190, 236, 32, false, 2},
+        {PictureId::blankdot, 1, 1, 2, true, 1},
     };
+    EXPECT_TRUE(pictureFile(PictureId::blankdot, 2).empty()); // a transparent dot has no 2x file
     for (const auto &r : rows) {
-        SCOPED_TRACE(std::string(pictureInfo(r.id).name));
-        const Bytes b = pictureFile(r.id);
+        SCOPED_TRACE(std::string(pictureInfo(r.id).name) + " at " + std::to_string(r.scale) + "x");
+        const Bytes b = pictureFile(r.id, r.scale);
         ASSERT_GT(b.size(), 13u);
         EXPECT_EQ(std::string(b.begin(), b.begin() + 6), "GIF89a");
         EXPECT_EQ(word16le(b, 6), r.width);

@@ -68,7 +68,7 @@ private slots:
 void TestDesktopProgram::everyWindowShowsTheProgramIcon()
 {
     const QIcon icon = programIcon();
-    QCOMPARE(icon.availableSizes(), QList<QSize>({QSize(16, 16), QSize(32, 32)}));
+    QCOMPARE(icon.availableSizes(), QList<QSize>({QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)}));
     for (int slot = 0; slot < screenCount; ++slot) {
         Form form(layoutOf(static_cast<ScreenId>(slot)), testPictures(), testFrame());
         QCOMPARE(form.windowIcon().availableSizes(), icon.availableSizes());

@@ -60,7 +60,8 @@ def small_page_from_disk(chromium):
     # served, never from disk. Nothing else is fetched: the program's pictures
     # are blob: addresses it makes, its faces are inside it.
     program = os.path.join(os.path.dirname(PAGE), 'index.js')
-    assert addresses(PAGE) == ['index.js', 'pictures/backdrop.jpg', 'pictures/logo.gif'], addresses(PAGE)
+    assert addresses(PAGE) == ['index.js', 'pictures/backdrop.jpg', 'pictures/backdrop@2x.jpg', 'pictures/logo.gif',
+                               'pictures/logo@2x.gif'], addresses(PAGE)
     assert addresses(program) == ['icons/touch.png', 'manifest.webmanifest'], addresses(program)
     assert os.path.getsize(PAGE) < 32 * 1024, os.path.getsize(PAGE)
     title_window_at_once(chromium, 'file://' + PAGE)
@@ -210,5 +211,58 @@ def accessibility_tree(chromium):
     assert ('image', 'Marzelle fait au revoir de la main') in nodes, nodes
 
 
+# Compares, in the page, a square of a screenshot (device pixels) with the
+# same square of the picture file an <img> shows, decoded at its own size.
+SAME_AS_FILE = """
+const [shot, imgIndex, fromX, fromY, side, done] = arguments;
+const img = document.querySelectorAll('section.window.active img')[imgIndex];
+const pixels = (source, x, y) => {
+  const canvas = document.createElement('canvas');
+  canvas.width = side; canvas.height = side;
+  const context = canvas.getContext('2d');
+  context.drawImage(source, -x, -y);
+  return context.getImageData(0, 0, side, side).data;
+};
+const screen = new Image();
+screen.onload = () => {
+  const box = img.getBoundingClientRect();
+  const seen = pixels(screen, Math.round(2 * box.left) + fromX, Math.round(2 * box.top) + fromY);
+  const file = pixels(img, fromX, fromY);
+  let worst = 0;
+  for (let i = 0; i < seen.length; i++) worst = Math.max(worst, Math.abs(seen[i] - file[i]));
+  done(worst);
+};
+screen.src = 'data:image/png;base64,' + shot;
+"""
+
+
+def pictures_at_device_pixel_ratio_2(chromium):
+    # Served, so that the page may read its picture files back to compare them
+    # (from disk each file is an origin of its own).
+    with served(os.path.dirname(PAGE)) as address:
+        # A screen of two device pixels to the CSS pixel, from the page's start.
+        chromium.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
+                                        {'width': 1280, 'height': 1024, 'deviceScaleFactor': 2, 'mobile': False})
+        chromium.driver.get(address + os.path.basename(PAGE))
+        chromium.wait_for_text('Jouons tout de suite...')
+        # The title's backdrop and logo come from their 2x files, at their 1x CSS size.
+        chromium.wait_for('the title\'s pictures decoded', lambda: chromium.driver.execute_script(
+            "return [...document.querySelectorAll('section.window.active img')].every(i => i.complete)"))
+        shot = chromium.driver.execute_cdp_cmd('Page.captureScreenshot', {'format': 'png'})['data']
+        shown = chromium.driver.execute_script("""
+          return [...document.querySelectorAll('section.window.active img')].map(i => [i.naturalWidth, i.naturalHeight,
+            i.getBoundingClientRect().width, i.getBoundingClientRect().height]);""")
+        assert [1600 * 2, 900 * 2, 1600, 900] in shown and [95 * 2, 118 * 2, 95, 118] in shown, shown
+        # On screen, each is its 2x file pixel for pixel: the logo's lettering and
+        # the backdrop's dim logo.
+        for index, (width, _, _, _) in enumerate(shown):
+            if width in (190, 3200):
+                at = (20, 80) if width == 190 else (300, 440)
+                worst = chromium.driver.execute_async_script(SAME_AS_FILE, shot, index, at[0], at[1], 32)
+                assert worst <= 2, 'the picture %d px wide differs from its file by %d' % (width, worst)
+        assert chromium.front()['labels'][0] == 'Jouons tout de suite...', 'the title moved on during the check'
+
+
 if __name__ == '__main__':
-    run([small_page_from_disk, from_a_web_server, boxes_about_and_close, accessibility_tree], PAGE)
+    run([small_page_from_disk, from_a_web_server, boxes_about_and_close, accessibility_tree,
+         pictures_at_device_pixel_ratio_2], PAGE)

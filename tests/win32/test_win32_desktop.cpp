@@ -86,14 +86,16 @@ struct Recorder : runtime::WindowEvents {
 };
 
 struct Pictures : runtime::PictureSource {
-    std::map<PictureId, std::unique_ptr<runtime::Picture>> decoded;
-    const runtime::Picture *picture(PictureId id) override
+    std::map<std::pair<PictureId, int>, std::unique_ptr<runtime::Picture>> decoded;
+    using runtime::PictureSource::picture;
+    const runtime::Picture *picture(PictureId id, int scale) override
     {
-        if (id == PictureId::None)
+        if (id == PictureId::None || pictureFile(id, scale).empty())
             return nullptr;
-        auto &slot = decoded[id];
+        auto &slot = decoded[{id, scale}];
         if (!slot)
-            slot = theRuntime->decodePicture(pictureFile(id), {0, 0, pictureInfo(id).width, pictureInfo(id).height});
+            slot = theRuntime->decodePicture(pictureFile(id, scale),
+                                             {0, 0, scale * pictureInfo(id).width, scale * pictureInfo(id).height});
         return slot.get();
     }
 } pictures;

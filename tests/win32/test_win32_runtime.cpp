@@ -11,6 +11,7 @@
 #include "probe.h"
 #include "synthetic_input.h"
 #include "resources/picture_files.h"
+#include "resources/picture_scale.h"
 #include "resources/control_rules.h"
 #include "resources/screen_layout.h"
 #include "runtime/checks.h"
@@ -110,14 +111,16 @@ struct Recorder : runtime::WindowEvents {
 
 // Each picture decoded once, whole, shared by every window.
 struct Pictures : runtime::PictureSource {
-    std::map<PictureId, std::unique_ptr<runtime::Picture>> decoded;
-    const runtime::Picture *picture(PictureId id) override
+    std::map<std::pair<PictureId, int>, std::unique_ptr<runtime::Picture>> decoded;
+    using runtime::PictureSource::picture;
+    const runtime::Picture *picture(PictureId id, int scale) override
     {
-        if (id == PictureId::None)
+        if (id == PictureId::None || pictureFile(id, scale).empty())
             return nullptr;
-        auto &slot = decoded[id];
+        auto &slot = decoded[{id, scale}];
         if (!slot)
-            slot = theRuntime->decodePicture(pictureFile(id), {0, 0, pictureInfo(id).width, pictureInfo(id).height});
+            slot = theRuntime->decodePicture(pictureFile(id, scale),
+                                             {0, 0, scale * pictureInfo(id).width, scale * pictureInfo(id).height});
         return slot.get();
     }
 } pictures;
@@ -461,6 +464,47 @@ int wmain()
                 cyan += close_to(GetPixel(dc, x, y), 0, 255, 255, 0);
         ReleaseDC(v.w().handle(), dc);
         expect(cyan > 40, "cyan text of the verdict drawn over the portrait: " + str(cyan) + " pixels");
+    });
+
+    group("pictures at the display's scale: from 144 dpi drawn from their 2x files, not enlarged (TOLVANE2)", [&] {
+        const int scale = pictureScaleForDpi(PictureId::logo, dpi);
+        if (dpi != 96 * scale)
+            return; // a picture drawn at 1.25 or 1.5 times its pixels matches no file pixel for pixel
+        Made m = make(ScreenId::TOLVANE2);
+        centre(*m.window);
+        showAndWait(*m.window);
+        UpdateWindow(m.w().handle());
+        // Each sampled square of the screen is the file's at this scale; at
+        // 2x, somewhere unlike the 1x picture enlarged.
+        auto compare = [&](PictureId id, int left, int top, int fromX, int fromY) {
+            auto *file = static_cast<const win32::Win32Picture *>(pictures.picture(id, scale));
+            auto *natural = static_cast<const win32::Win32Picture *>(pictures.picture(id, 1));
+            auto colourAt = [](const win32::Win32Picture *p, int x, int y) {
+                const unsigned char *b = p->bits() + (y * p->part().width + x) * 4;
+                return RGB(b[2], b[1], b[0]);
+            };
+            int misses = 0, unlikeEnlarged = 0;
+            std::string firstMiss;
+            HDC dc = GetDC(m.w().handle());
+            for (int y = 0; y < 24; ++y)
+                for (int x = 0; x < 24; ++x) {
+                    const COLORREF seen = GetPixel(dc, left + x, top + y);
+                    const COLORREF want = colourAt(file, fromX + x, fromY + y);
+                    if (!close_to(seen, GetRValue(want), GetGValue(want), GetBValue(want), 8) && misses++ == 0)
+                        firstMiss = std::string(pictureInfo(id).name) + " at " + str(x) + "," + str(y) + " is " +
+                                    rgbText(seen) + ", the file has " + rgbText(want);
+                    const COLORREF enlarged = colourAt(natural, (fromX + x) / scale, (fromY + y) / scale);
+                    unlikeEnlarged += !close_to(seen, GetRValue(enlarged), GetGValue(enlarged), GetBValue(enlarged), 8);
+                }
+            ReleaseDC(m.w().handle(), dc);
+            expect(misses == 0, firstMiss);
+            if (scale == 2)
+                expect(unlikeEnlarged > 0, std::string(pictureInfo(id).name) + " looks like its 1x picture enlarged");
+        };
+        // The logo box's inner corner; the backdrop's row 96 at the client's top.
+        const int edge = pictureBoxEdgePixels(dpi);
+        compare(PictureId::logo, at(360) + edge + 10 * scale, at(5040) + edge + 40 * scale, 10 * scale, 40 * scale);
+        compare(PictureId::backdrop, 150 * scale, 100 * scale, 150 * scale, 196 * scale);
     });
 
     group("fonts: MS Sans Serif or its scalable sibling, and the display face or its built-in stand-in", [&] {

@@ -34,7 +34,7 @@ namespace {
 // once at the top-left corner, beneath every control.
 class ClientArea : public QWidget {
 public:
-    ClientArea(QWidget *parent, const QColor &back, const QtPicture *picture)
+    ClientArea(QWidget *parent, const QColor &back, const ScaledPicture &picture)
         : QWidget(parent), m_back(back), m_picture(picture)
     {
         setObjectName(QStringLiteral("clientArea"));
@@ -45,13 +45,12 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), m_back);
-        if (m_picture)
-            painter.drawPixmap(m_picture->offset(), m_picture->pixmap());
+        m_picture.drawNatural(painter);
     }
 
 private:
     QColor m_back;
-    const QtPicture *m_picture;
+    ScaledPicture m_picture;
 };
 
 QString describe(PictureId id) { return id == PictureId::None ? QString() : toQString(pictureInfo(id).description); }
@@ -98,7 +97,7 @@ Form::Form(const ScreenLayout &layout, runtime::PictureSource &pictures, Desktop
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     const QColor back = resolveColour(layout.backColour, palette().color(QPalette::Button), palette());
-    m_client = new ClientArea(this, back, QtPicture::of(pictures.picture(layout.backgroundPicture)));
+    m_client = new ClientArea(this, back, ScaledPicture(pictures, layout.backgroundPicture));
 
     buildMenuBar();
     const int menuHeight = m_menuBar ? m_menuBar->height() : 0;
@@ -190,13 +189,13 @@ void Form::buildControls(runtime::PictureSource &pictures)
         }
         case ControlKind::PictureBox: {
             auto *box = new PictureBox(parent);
-            box->setPicture(QtPicture::of(pictures.picture(c.picture)), describe(c.picture));
+            box->setPicture(ScaledPicture(pictures, c.picture), describe(c.picture));
             widget = box;
             break;
         }
         case ControlKind::Image: {
             auto *image = new Image(parent);
-            image->setPicture(QtPicture::of(pictures.picture(c.picture)), c.stretch, describe(c.picture));
+            image->setPicture(ScaledPicture(pictures, c.picture), c.stretch, describe(c.picture));
             connect(image, &Image::clicked, this, [this, name] { raiseEvent(name, QStringLiteral("Click")); });
             widget = image;
             break;

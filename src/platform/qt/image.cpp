@@ -11,14 +11,14 @@ Image::Image(QWidget *parent) : QLabel(parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void Image::setPicture(const QtPicture *picture, bool stretch, const QString &description)
+void Image::setPicture(const ScaledPicture &picture, bool stretch, const QString &description)
 {
     m_picture = picture;
     m_stretch = stretch;
     m_stretched = {};
     // Held by the label too, so that assistive technology sees a picture.
-    if (picture)
-        setPixmap(picture->pixmap());
+    if (const QtPicture *natural = picture.natural())
+        setPixmap(natural->pixmap());
     setAccessibleName(description);
     update();
 }
@@ -31,16 +31,11 @@ void Image::resizeEvent(QResizeEvent *event)
 
 void Image::paintEvent(QPaintEvent *)
 {
-    if (!m_picture)
-        return;
     QPainter painter(this);
-    if (!m_stretch) {
-        painter.drawPixmap(m_picture->offset(), m_picture->pixmap());
-        return;
-    }
-    if (m_stretched.size() != size())
-        m_stretched = m_picture->pixmap().scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    painter.drawPixmap(0, 0, m_stretched);
+    if (m_stretch)
+        m_picture.drawStretched(painter, size(), m_stretched);
+    else
+        m_picture.drawNatural(painter);
 }
 
 void Image::mousePressEvent(QMouseEvent *event)

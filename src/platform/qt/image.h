@@ -14,7 +14,7 @@ public:
     explicit Image(QWidget *parent = nullptr);
 
     // The picture, how it is drawn, and what a screen reader says of it.
-    void setPicture(const QtPicture *picture, bool stretch, const QString &description);
+    void setPicture(const ScaledPicture &picture, bool stretch, const QString &description);
 
 signals:
     void clicked();
@@ -26,9 +26,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    const QtPicture *m_picture = nullptr;
+    ScaledPicture m_picture;
     bool m_stretch = false;
-    QPixmap m_stretched; // the picture scaled to the rectangle, made once per size
+    QPixmap m_stretched; // the picture scaled to the rectangle, made once per size and scale
     bool m_pressed = false;
 };
 

@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QPoint>
 
+class QPainter;
+
 namespace tolvane::qt {
 
 // A decoded picture: the part of it that can come into view, and where that
@@ -30,6 +32,30 @@ private:
     QImage m_image;
     QPoint m_offset;
     mutable QPixmap m_pixmap;
+};
+
+// A control's picture at both scales: where the widget is painted at 1.5
+// device pixels a pixel or more, the 2x file's pixels fill the same rectangle
+// the 1x picture takes, clipped and stretched alike.
+class ScaledPicture {
+public:
+    ScaledPicture() = default;
+    ScaledPicture(runtime::PictureSource &source, PictureId id) : m_source(&source), m_id(id) {}
+
+    // The 1x picture: what assistive technology is shown; null when none.
+    const QtPicture *natural() const;
+    // Draws the part in view at its own size, the picture's pixel (0, 0) at
+    // the painter's origin.
+    void drawNatural(QPainter &painter) const;
+    // Draws the whole picture scaled to `size`, axis by axis; `cache` keeps
+    // the scaled pixels from one paint to the next.
+    void drawStretched(QPainter &painter, QSize size, QPixmap &cache) const;
+
+private:
+    const QtPicture *at(const QPainter &painter, int *scale) const;
+
+    runtime::PictureSource *m_source = nullptr;
+    PictureId m_id = PictureId::None;
 };
 
 // Decodes part of a picture file held in memory; null if it cannot be decoded.

@@ -11,25 +11,23 @@ class PictureBox::InnerArea : public QLabel {
 public:
     using QLabel::QLabel;
 
-    void setPicture(const QtPicture *picture)
+    void setPicture(const ScaledPicture &picture)
     {
         m_picture = picture;
         // Held by the label too, so that assistive technology sees a picture.
-        if (picture)
-            setPixmap(picture->pixmap());
+        if (const QtPicture *natural = picture.natural())
+            setPixmap(natural->pixmap());
     }
 
 protected:
     void paintEvent(QPaintEvent *) override
     {
-        if (!m_picture)
-            return;
         QPainter painter(this);
-        painter.drawPixmap(m_picture->offset(), m_picture->pixmap());
+        m_picture.drawNatural(painter);
     }
 
 private:
-    const QtPicture *m_picture = nullptr;
+    ScaledPicture m_picture;
 };
 
 PictureBox::PictureBox(QWidget *parent) : QFrame(parent), m_inner(new InnerArea(this))
@@ -41,7 +39,7 @@ PictureBox::PictureBox(QWidget *parent) : QFrame(parent), m_inner(new InnerArea(
     m_inner->setFocusPolicy(Qt::NoFocus);
 }
 
-void PictureBox::setPicture(const QtPicture *picture, const QString &description)
+void PictureBox::setPicture(const ScaledPicture &picture, const QString &description)
 {
     m_inner->setPicture(picture);
     m_inner->setAccessibleName(description);

@@ -17,7 +17,7 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     // The picture, and what a screen reader says of it.
-    void setPicture(const QtPicture *picture, const QString &description);
+    void setPicture(const ScaledPicture &picture, const QString &description);
     // Places the box and its inner area at once, before the box is ever shown.
     void place(const QRect &geometry);
     QWidget *innerArea() const;

@@ -8,9 +8,10 @@ namespace tolvane::qt {
 
 QIcon programIcon()
 {
+    // Every size a title bar or task switcher asks for, at 1x and 2x.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/app/16x16/tolvane.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/app/32x32/tolvane.png"), QSize(32, 32));
+    for (int size : {16, 24, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/app/%1x%1/tolvane.png").arg(size), QSize(size, size));
     return icon;
 }
 

@@ -13,7 +13,9 @@
 #include "runtime/letter_case.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLocale>
+#include <QScreen>
 
 namespace tolvane::qt {
 
@@ -48,6 +50,12 @@ std::unique_ptr<runtime::Window> QtRuntime::createWindow(const ScreenLayout &lay
 float QtRuntime::displayWidth() const { return display::widthTwips(); }
 
 float QtRuntime::displayHeight() const { return display::heightTwips(); }
+
+double QtRuntime::displayPixelRatio() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
 
 std::string QtRuntime::inputBox(std::string_view prompt, std::string_view title)
 {

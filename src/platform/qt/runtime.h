@@ -24,6 +24,7 @@ public:
                                                   runtime::WindowEvents &events) override;
     float displayWidth() const override;
     float displayHeight() const override;
+    double displayPixelRatio() const override;
     std::string inputBox(std::string_view prompt, std::string_view title) override;
     void errorBox(std::string_view title, std::string_view message) override;
     int run() override;

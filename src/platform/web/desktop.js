@@ -9,6 +9,7 @@ mergeInto(LibraryManager.library, {
     windows: {},      // by the runtime's number: { frame, client, menu, controls, lastFocus }
     pictures: [],     // blob: URLs, by picture number
     decoded: [],      // the decoded pictures, kept for the windows that show them
+    pictureSizes: [], // [width, height] in CSS pixels of a 2x picture, by picture number
     inputs: [],       // [kind, window, control, detail], oldest first (page.h)
     wake: null,       // resumes the sleeping program
     front: 0,         // the highest stacking order given so far
@@ -76,7 +77,11 @@ mergeInto(LibraryManager.library, {
       client.style.width = width + 'px';
       client.style.height = height + 'px';
       client.style.backgroundColor = back;
-      if (picture >= 0) client.style.backgroundImage = 'url("' + Desktop.pictures[picture] + '")';
+      if (picture >= 0) {
+        client.style.backgroundImage = 'url("' + Desktop.pictures[picture] + '")';
+        var natural = Desktop.pictureSizes[picture];
+        if (natural) client.style.backgroundSize = natural[0] + 'px ' + natural[1] + 'px';
+      }
       var w = { id: id, frame: frame, client: client, menu: null, controls: [], lastFocus: null };
       Desktop.windows[id] = w;
       Desktop.dragBy(bar, frame);
@@ -252,6 +257,24 @@ mergeInto(LibraryManager.library, {
       e.addEventListener('click', function () { if (!Desktop.modalOpen()) Desktop.post(1, w.id, control); });
     },
 
+    // The program waits for the browser's decoder: a file it cannot decode
+    // gives no picture, and a decoded one is painted with its window at once.
+    // `url` is a blob: address the page made, or a file beside the page.
+    decodePicture: function (url) {
+      return Asyncify.handleSleep(function (wakeUp) {
+        var img = new Image();
+        img.src = url;
+        img.decode().then(function () {
+          Desktop.pictures.push(url);
+          Desktop.decoded.push(img);
+          wakeUp(Desktop.pictures.length - 1);
+        }, function () {
+          if (url.indexOf('blob:') === 0) URL.revokeObjectURL(url);
+          wakeUp(-1);
+        });
+      });
+    },
+
     picture: function (picture, description) {
       var img = Desktop.element('img', 'picture', null);
       img.alt = description;
@@ -259,6 +282,13 @@ mergeInto(LibraryManager.library, {
       // A window's text is painted at once, its pictures as soon as decoded.
       img.decoding = 'async';
       if (picture >= 0) img.src = Desktop.pictures[picture];
+      // A 2x picture takes the CSS size of its 1x picture (a stretched one
+      // then takes its control's).
+      var natural = Desktop.pictureSizes[picture];
+      if (natural) {
+        img.style.width = natural[0] + 'px';
+        img.style.height = natural[1] + 'px';
+      }
       return img;
     },
 
@@ -547,21 +577,25 @@ mergeInto(LibraryManager.library, {
   page_picture__deps: ['$Desktop'],
   page_picture: function (bytes, size, type) {
     var blob = new Blob([HEAPU8.slice(bytes, bytes + size)], { type: UTF8ToString(type) });
-    var url = URL.createObjectURL(blob);
-    // The program waits for the browser's decoder: a file it cannot decode
-    // gives no picture, and a decoded one is painted with its window at once.
-    return Asyncify.handleSleep(function (wakeUp) {
-      var img = new Image();
-      img.src = url;
-      img.decode().then(function () {
-        Desktop.pictures.push(url);
-        Desktop.decoded.push(img);
-        wakeUp(Desktop.pictures.length - 1);
-      }, function () {
-        URL.revokeObjectURL(url);
-        wakeUp(-1);
-      });
-    });
+    return Desktop.decodePicture(URL.createObjectURL(blob));
+  },
+  page_picture_2x__deps: ['$Desktop'],
+  page_picture_2x: function (name) {
+    // A file beside the page, named in its block of data (make_page.py).
+    var block = document.getElementById('sharp-pictures');
+    var file = block && JSON.parse(block.textContent)[UTF8ToString(name)];
+    if (!file) return -1;
+    return Desktop.decodePicture(file);
+  },
+
+  page_picture_size__deps: ['$Desktop'],
+  page_picture_size: function (picture, width, height) {
+    Desktop.pictureSizes[picture] = [width, height];
+  },
+  // Screen pixels to a pixel of the game's windows: the page's display scale counts.
+  page_device_pixel_ratio__deps: ['$Display'],
+  page_device_pixel_ratio: function () {
+    return (window.devicePixelRatio || 1) * Display.scale;
   },
 
   page_next_input__deps: ['$Desktop'],

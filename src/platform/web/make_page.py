@@ -141,6 +141,8 @@ def main():
     parser.add_argument('--first-window', nargs=3, required=True, metavar=('LAYOUT_SOURCE', 'LAYOUT', 'HEADER'),
                         help='the title window: the file of its layout, its name, the menu captions\' header')
     parser.add_argument('--pictures', required=True, help="the game's pictures")
+    parser.add_argument('--picture', action='append', default=[],
+                        help='a 2x picture file the page carries beside it (NAME@2x.jpg or NAME@2x.gif)')
     parser.add_argument('--offline', metavar='SERVICE_WORKER_TEMPLATE',
                         help='write the manifest, service worker and robots.txt beside the page')
     parser.add_argument('--app-icon', action='append', default=[], help='size:purpose:file, where it exists')
@@ -177,18 +179,32 @@ def main():
               "form-action 'none'" % (source_hash(place), source_hash(style)))
     with open(args.template, encoding='utf-8') as f:
         page = f.read()
+    # The 2x pictures, files beside the page that the program reads only for a
+    # screen that shows them; their names in a block of data, not script.
+    sharp = {}
+    for path in args.picture:
+        name = os.path.basename(path)
+        shutil.copyfile(path, os.path.join(folder, 'pictures', name))
+        sharp[os.path.splitext(name)[0]] = 'pictures/' + name
+    names = '<script type="application/json" id="sharp-pictures">%s</script>\n' % json.dumps(sharp)
+    kept = sorted({'pictures/' + picture for picture in shown} | set(sharp.values()))
     # The scripts go in last: nothing in them is taken for a placeholder.
     head = ''
     if args.offline:
-        head = write_offline_files(args.output, page + program + style + window, args.title, args.description,
-                                   args.app_icon, args.touch_icon, args.offline,
-                                   [program_name] + ['pictures/' + picture for picture in shown])
+        pictures = hashlib.sha256()
+        for picture in kept:
+            with open(os.path.join(folder, picture), 'rb') as f:
+                pictures.update(f.read())
+        head = write_offline_files(args.output, page + program + style + window + names + pictures.hexdigest(),
+                                   args.title, args.description, args.app_icon, args.touch_icon, args.offline,
+                                   [program_name] + kept)
     for key, value in (('@POLICY@', policy), ("@TITLE@", html.escape(args.title)),
                        ('@DESCRIPTION@', html.escape(args.description)), ('@HEAD@', head),
                        ('@ICON16@', icons['icon16']), ('@ICON32@', icons['icon32']), ('@STYLE@', style),
                        ('@PROGRAM@', program_name), ('@FIRST_WINDOW@', window)):
         page = page.replace(key, value)
     before, after = page.split('@PLACE@')
+    after = after.replace('</body>', names + '</body>')
     with open(args.output, 'w', encoding='utf-8') as f:
         f.write(before + place + after)
     with open(os.path.join(folder, program_name), 'w', encoding='utf-8') as f:

@@ -65,6 +65,15 @@ int page_text(int window, int control, char *buffer, int size);
 // A picture file, decoded by the browser while the program waits (no input
 // is delivered meanwhile); returns its number, or -1 if it cannot be decoded.
 int page_picture(const unsigned char *bytes, int size, const char *type);
+// The 2x file `name` ("backdrop@2x") that the page carries beside the
+// program, decoded as page_picture decodes; -1 where the page has none.
+int page_picture_2x(const char *name);
+// A picture that is a 2x file is shown at `width` x `height` CSS pixels, the
+// size of its 1x picture.
+void page_picture_size(int picture, int width, int height);
+// Device pixels to a pixel of the game's windows: window.devicePixelRatio
+// times the page's display scale (display.js).
+double page_device_pixel_ratio();
 
 // The player's input, oldest first. Returns 0 when none is waiting, else
 // the kind with the window and what it was:

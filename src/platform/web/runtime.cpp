@@ -106,6 +106,18 @@ std::unique_ptr<runtime::Picture> WebRuntime::decodePicture(std::span<const unsi
     return web::decodePicture(file);
 }
 
+int WebRuntime::sharpPicture(PictureId id)
+{
+    std::optional<int> &handle = m_sharpPictures[std::size_t(id) - 1];
+    if (!handle) {
+        const std::string name = std::string(pictureInfo(id).name) + "@2x";
+        handle = page_picture_2x(name.c_str());
+        if (*handle != WebPicture::none)
+            page_picture_size(*handle, pictureInfo(id).width, pictureInfo(id).height);
+    }
+    return *handle;
+}
+
 void WebRuntime::forget(int window)
 {
     if (const auto found = m_windows.find(window); found != m_windows.end())

@@ -8,12 +8,15 @@
 // handler that opened them, so the core waits in them as on the desktop,
 // its timers ticking.
 
+#include "resources/picture_id.h"
 #include "runtime/runtime.h"
 #include "runtime/timer_schedule.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +48,11 @@ public:
     std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
                                                     runtime::PixelRect part) const override;
 
+    // For the windows: the page's number of the 2x picture `id`, which the
+    // page carries beside the program, decoded by the browser the first time
+    // a window asks for it; WebPicture::none where the page has none.
+    int sharpPicture(PictureId id);
+
     // For the windows: their timers, counting from when they are added.
     runtime::TimerSchedule &timers() { return m_timers; }
     void forget(int window);
@@ -62,6 +70,8 @@ private:
     // Runs at the start of every round of the message loop, for the player of
     // the tests: what a player does inside the modal boxes' own loops.
     void setLoopHook(std::function<void()> hook) { m_loopHook = std::move(hook); }
+
+    std::array<std::optional<int>, pictureCount> m_sharpPictures;
 
     bool deliverInput();
     bool fireDueTimer();

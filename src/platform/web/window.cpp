@@ -5,6 +5,7 @@
 #include "platform/web/picture.h"
 #include "platform/web/runtime.h"
 #include "resources/control_rules.h"
+#include "resources/picture_scale.h"
 #include "runtime/checks.h"
 #include "runtime/runtime_error.h"
 
@@ -56,7 +57,7 @@ WebWindow::WebWindow(WebRuntime &runtime, int id, const ScreenLayout &layout, ru
     const std::string caption(layout.caption);
     page_window_create(id, caption.c_str(), pixels(layout.clientWidth), pixels(layout.clientHeight),
                        cssColour(layout.backColour, "ButtonFace").c_str(),
-                       WebPicture::handleOf(pictures.picture(layout.backgroundPicture)));
+                       pictureFor(pictures, layout.backgroundPicture));
     if (layout.menu.present()) {
         for (const auto &[item, caption] : menuItems) {
             const MarkedCaption marked = markCaption(caption);
@@ -80,6 +81,15 @@ int WebWindow::containerOf(runtime::ControlIndex control) const
 {
     const std::vector<std::size_t> boxes = containersOf(m_layout, control);
     return boxes.empty() ? -1 : int(boxes.front());
+}
+
+int WebWindow::pictureFor(runtime::PictureSource &pictures, PictureId id)
+{
+    if (pictureScaleFor(id, page_device_pixel_ratio()) == 2) {
+        if (const int sharp = m_runtime.sharpPicture(id); sharp != WebPicture::none)
+            return sharp;
+    }
+    return WebPicture::handleOf(pictures.picture(id, 1));
 }
 
 void WebWindow::buildControls(runtime::PictureSource &pictures)
@@ -110,12 +120,12 @@ void WebWindow::buildControls(runtime::PictureSource &pictures)
             break;
         }
         case ControlKind::PictureBox:
-            page_picture_box(m_id, id, box, left, top, width, height, c.visible,
-                             WebPicture::handleOf(pictures.picture(c.picture)), descriptionOf(c.picture).c_str());
+            page_picture_box(m_id, id, box, left, top, width, height, c.visible, pictureFor(pictures, c.picture),
+                             descriptionOf(c.picture).c_str());
             break;
         case ControlKind::Image:
             page_image(m_id, id, box, left, top, width, height, c.visible,
-                       WebPicture::handleOf(pictures.picture(c.picture)), c.stretch, descriptionOf(c.picture).c_str());
+                       pictureFor(pictures, c.picture), c.stretch, descriptionOf(c.picture).c_str());
             break;
         }
     }

@@ -50,6 +50,9 @@ private:
     void readPage();
     void apply(const runtime::InputDecision &decision);
     int containerOf(runtime::ControlIndex control) const; // -1: the client area
+    // The page's number of a picture for the screen's density: from 1.5
+    // device pixels a CSS pixel, the 2x file, at the 1x picture's CSS size.
+    int pictureFor(runtime::PictureSource &pictures, PictureId id);
 
     WebRuntime &m_runtime;
     int m_id;

@@ -78,6 +78,8 @@ float Win32Runtime::displayWidth() const
     return twipsFromPixels(GetSystemMetrics(SM_CXSCREEN), displayDpi());
 }
 
+double Win32Runtime::displayPixelRatio() const { return displayDpi() / 96.0; }
+
 float Win32Runtime::displayHeight() const
 {
     return twipsFromPixels(GetSystemMetrics(SM_CYSCREEN), displayDpi());

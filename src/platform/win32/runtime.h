@@ -28,6 +28,7 @@ public:
                                                   runtime::WindowEvents &events) override;
     float displayWidth() const override;
     float displayHeight() const override;
+    double displayPixelRatio() const override;
     // The display's dots per inch: its monitor's own, which differs from the
     // system's once the scale has changed without signing out.
     int displayDpi() const;

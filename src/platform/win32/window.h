@@ -104,7 +104,7 @@ private:
     void deliver(std::string_view control, std::string_view event);
 
     // The controls (window_controls.cpp).
-    void buildControls(runtime::PictureSource &pictures);
+    void buildControls();
     // A control's rectangle in its container, in pixels at `dpi`.
     static RECT placeAt(const ControlLayout &control, int dpi);
     // The control, once runtime::controlFor has found it and its property.
@@ -131,9 +131,14 @@ private:
     void paintEdge(HWND box) const;
     // A picture's own pixels at the window's scale.
     int scaled(int pixels) const;
+    // The pictures for the window's DPI: from 144 dpi, the 2x files, drawn
+    // into the same rectangles as the 1x pictures would be.
+    void choosePictures();
+    const Win32Picture *pictureAtDpi(PictureId id) const;
 
     Win32Runtime &m_runtime;
     const ScreenLayout &m_layout;
+    runtime::PictureSource &m_pictures;
     runtime::WindowEvents &m_events;
     HWND m_hwnd = nullptr;
     const Win32Picture *m_background = nullptr;

@@ -10,6 +10,7 @@
 #include "platform/win32/text.h"
 #include "resources/accelerator.h"
 #include "resources/control_rules.h"
+#include "resources/picture_scale.h"
 #include "runtime/checks.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@
 
 namespace tolvane::win32 {
 
-void Win32Window::buildControls(runtime::PictureSource &pictures)
+void Win32Window::buildControls()
 {
     const std::span<const ControlLayout> layouts = m_layout.controls;
     m_controls.resize(layouts.size());
@@ -35,8 +36,7 @@ void Win32Window::buildControls(runtime::PictureSource &pictures)
         }
         const ControlLayout &l = layouts[i];
         c.rect = placeAt(l, m_dpi);
-        if (l.picture != PictureId::None)
-            c.picture = static_cast<const Win32Picture *>(pictures.picture(l.picture));
+        c.picture = pictureAtDpi(l.picture);
         if (l.kind == ControlKind::PictureBox) {
             // Its inner area draws the labels and images it holds; its
             // children lie in it.
@@ -115,9 +115,26 @@ RECT Win32Window::placeAt(const ControlLayout &control, int dpi)
     return {left, top, left + pixelsFromTwips(place.width, dpi), top + pixelsFromTwips(place.height, dpi)};
 }
 
+const Win32Picture *Win32Window::pictureAtDpi(PictureId id) const
+{
+    const int scale = pictureScaleForDpi(id, m_dpi);
+    const runtime::Picture *picture = m_pictures.picture(id, scale);
+    if (!picture && scale != 1)
+        picture = m_pictures.picture(id, 1);
+    return static_cast<const Win32Picture *>(picture);
+}
+
+void Win32Window::choosePictures()
+{
+    m_background = pictureAtDpi(m_layout.backgroundPicture);
+    for (Control &c : m_controls)
+        c.picture = pictureAtDpi(c.layout->picture);
+}
+
 void Win32Window::scaleTo(int dpi)
 {
     m_dpi = dpi;
+    choosePictures();
     const RECT outer = outerFrame();
     SetWindowPos(m_hwnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -26,7 +26,7 @@ constexpr DWORD windowExStyle = WS_EX_CONTROLPARENT;
 
 Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runtime::PictureSource &pictures,
                          runtime::WindowEvents &events)
-    : m_runtime(runtime), m_layout(layout), m_events(events), m_input(layout)
+    : m_runtime(runtime), m_layout(layout), m_pictures(pictures), m_events(events), m_input(layout)
 {
     m_backColour = colourOf(layout.backColour, COLOR_BTNFACE);
 
@@ -55,10 +55,10 @@ Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runt
         m_surfaces[0]->hwnd = m_hwnd;
         // Its pictures may still be decoding on another thread: asked for once
         // the window exists, so that the two overlap.
-        m_background = static_cast<const Win32Picture *>(pictures.picture(layout.backgroundPicture));
+        m_background = pictureAtDpi(layout.backgroundPicture);
         buildMenuBar();
         fitMenuBar();
-        buildControls(pictures);
+        buildControls();
         if (const int own = static_cast<int>(GetDpiForWindow(m_hwnd)); own != m_dpi)
             scaleTo(own);
         runtime.add(this);

@@ -65,17 +65,20 @@ void Win32Window::paint(Surface &surface, HDC dc, const RECT &area)
         HBRUSH back = CreateSolidBrush(m_backColour);
         FillRect(buffer, &client, back);
         DeleteObject(back);
-        if (m_background)
-            m_background->draw(buffer, 0, 0, true, scaled(m_background->fullWidth()),
-                               scaled(m_background->fullHeight()));
+        if (m_background) {
+            const PictureInfo &natural = pictureInfo(m_layout.backgroundPicture);
+            m_background->draw(buffer, 0, 0, true, scaled(natural.width), scaled(natural.height));
+        }
     } else {
         const Control &box = m_controls[surface.box];
         HBRUSH back = CreateSolidBrush(colourOf(box.layout->backColour, COLOR_BTNFACE));
         FillRect(buffer, &client, back);
         DeleteObject(back);
-        if (box.picture)
+        if (box.picture) {
             // Its own size (at the window's scale) from the inner corner, clipped.
-            box.picture->draw(buffer, 0, 0, true, scaled(box.picture->fullWidth()), scaled(box.picture->fullHeight()));
+            const PictureInfo &natural = pictureInfo(box.layout->picture);
+            box.picture->draw(buffer, 0, 0, true, scaled(natural.width), scaled(natural.height));
+        }
     }
 
     // Back to front: the last of the layout first.

@@ -64,7 +64,7 @@ std::unique_ptr<runtime::Picture> WatchedRuntime::decodePicture(std::span<const 
                                                                 runtime::PixelRect part) const
 {
     for (PictureId id : brokenPictures) {
-        if (file.data() == pictureFile(id).data())
+        if (file.data() == pictureFile(id, 1).data() || file.data() == pictureFile(id, 2).data())
             return nullptr;
     }
     return QtRuntime::decodePicture(file, part);

@@ -10,15 +10,17 @@
 
 namespace picturegen {
 
-QImage renderSupersampled(int width, int height, int factor, const std::function<void(QPainter &)> &draw)
+QImage renderSupersampled(int width, int height, int scale, int factor, const std::function<void(QPainter &)> &draw)
 {
+    width *= scale;
+    height *= scale;
     QImage big(width * factor, height * factor, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::black);
     {
         QPainter painter(&big);
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter.scale(factor, factor);
+        painter.scale(factor * scale, factor * scale);
         draw(painter);
     }
     if (factor == 1)

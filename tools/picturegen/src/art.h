@@ -11,14 +11,17 @@
 
 namespace picturegen {
 
-// The pictures, drawn at their final pixel size.
-QImage drawBackdrop();     // 1600 x 900
-QImage drawLogo();         // 95 x 118
-QImage drawHostCard();     // 118 x 158
-QImage drawHostWrong();    // 150 x 200
-QImage drawHostCorrect();  // 150 x 217
-QImage drawHostFarewell(); // 150 x 217
-QImage drawSplat();        // 2267 x 1417
+// The pictures, drawn at their pixel size times `scale`: 1 for the files the
+// game shows at 96 dpi, 2 for high-density screens. Each drawing works in the
+// 1x picture's pixels; the 2x picture is the same drawing with twice the
+// pixels, not an enlargement.
+QImage drawBackdrop(int scale);     // 1600 x 900
+QImage drawLogo(int scale);         // 95 x 118
+QImage drawHostCard(int scale);     // 118 x 158
+QImage drawHostWrong(int scale);    // 150 x 200
+QImage drawHostCorrect(int scale);  // 150 x 217
+QImage drawHostFarewell(int scale); // 150 x 217
+QImage drawSplat(int scale);        // 2267 x 1417
 
 // Small fixed-seed generator (SplitMix64), so scattered details land in the
 // same places on every run and every machine.
@@ -40,9 +43,10 @@ private:
 };
 
 // Paints with `draw` onto a canvas `factor` times larger in each direction
-// (the painter is already scaled, so `draw` works in final pixels), then
-// averages it down to width x height. Small pictures stay crisp this way.
-QImage renderSupersampled(int width, int height, int factor, const std::function<void(QPainter &)> &draw);
+// than width x height times `scale` (the painter is already scaled, so `draw`
+// works in the 1x picture's pixels), then averages it down to width x height
+// times `scale`. Small pictures stay crisp this way.
+QImage renderSupersampled(int width, int height, int scale, int factor, const std::function<void(QPainter &)> &draw);
 
 // Separable box blur of a premultiplied ARGB image, repeated `passes` times
 // (three passes come close to a Gaussian). Integer arithmetic throughout.

@@ -834,9 +834,9 @@ const Outfit kCrimson{QColor(170, 22, 40), QColor(84, 8, 18), QColor(255, 190, 1
 
 } // namespace
 
-QImage drawHostCard()
+QImage drawHostCard(int scale)
 {
-    return renderSupersampled(118, 158, 4, [](QPainter &p) {
+    return renderSupersampled(118, 158, scale, 4, [](QPainter &p) {
         p.fillRect(QRectF(0, 0, 118, 158), QColor(10, 8, 12));
         QRadialGradient spot(QPointF(56, 58), 70);
         spot.setColorAt(0, QColor(56, 34, 64));
@@ -873,9 +873,9 @@ QImage drawHostCard()
     });
 }
 
-QImage drawHostWrong()
+QImage drawHostWrong(int scale)
 {
-    return renderSupersampled(150, 200, 4, [](QPainter &p) {
+    return renderSupersampled(150, 200, scale, 4, [](QPainter &p) {
         const QRectF photo(18, 0, 117, 200);
         QRadialGradient bg(QPointF(76, 70), 120);
         bg.setColorAt(0, QColor(96, 84, 72));
@@ -890,9 +890,9 @@ QImage drawHostWrong()
     });
 }
 
-QImage drawHostCorrect()
+QImage drawHostCorrect(int scale)
 {
-    return renderSupersampled(150, 217, 4, [](QPainter &p) {
+    return renderSupersampled(150, 217, scale, 4, [](QPainter &p) {
         const QRectF frame(0, 0, 150, 217);
         p.fillRect(frame, QColor(29, 94, 154));
         // Warm studio light from the left.
@@ -910,9 +910,9 @@ QImage drawHostCorrect()
     });
 }
 
-QImage drawHostFarewell()
+QImage drawHostFarewell(int scale)
 {
-    return renderSupersampled(150, 217, 4, [](QPainter &p) {
+    return renderSupersampled(150, 217, scale, 4, [](QPainter &p) {
         const QRectF frame(0, 0, 150, 217);
         QLinearGradient bg(QPointF(150, 0), QPointF(0, 217));
         bg.setColorAt(0, QColor(24, 44, 150));

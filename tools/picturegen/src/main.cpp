@@ -1,6 +1,7 @@
 // picturegen OUTDIR
 //
-// Draws the game's eight pictures and writes them into OUTDIR. The output
+// Draws the game's eight pictures and writes them into OUTDIR, each but the
+// transparent dot also at twice its pixels (NAME@2x.jpg, logo@2x.gif). The output
 // depends only on these sources, Qt, libjpeg and the installed fonts
 // (DejaVu Sans, Liberation Sans): no clock, no locale, no random seed.
 
@@ -99,18 +100,38 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    bool ok = true;
-    ok = ok && writeJpeg(dir, QStringLiteral("backdrop.jpg"), drawBackdrop(), {1600, 900}, ChromaSampling::Halved);
-    ok = ok && writeJpeg(dir, QStringLiteral("hostcard.jpg"), drawHostCard(), {118, 158}, ChromaSampling::Halved);
-    ok = ok && writeJpeg(dir, QStringLiteral("hostwrong.jpg"), drawHostWrong(), {150, 200}, ChromaSampling::Halved);
-    ok = ok && writeJpeg(dir, QStringLiteral("hostcorrect.jpg"), drawHostCorrect(), {150, 217}, ChromaSampling::Full);
-    ok = ok && writeJpeg(dir, QStringLiteral("hostfarewell.jpg"), drawHostFarewell(), {150, 217}, ChromaSampling::Full);
-    ok = ok && writeJpeg(dir, QStringLiteral("splat.jpg"), drawSplat(), {2267, 1417}, ChromaSampling::Halved);
+    // Each picture at its size, then at twice its pixels for high-density
+    // screens, beside it as NAME@2x; the transparent dot needs none.
+    struct Photo {
+        const char *name;
+        QImage (*draw)(int scale);
+        QSize size;
+        ChromaSampling sampling;
+    };
+    const Photo photos[] = {
+        {"backdrop", drawBackdrop, {1600, 900}, ChromaSampling::Halved},
+        {"hostcard", drawHostCard, {118, 158}, ChromaSampling::Halved},
+        {"hostwrong", drawHostWrong, {150, 200}, ChromaSampling::Halved},
+        {"hostcorrect", drawHostCorrect, {150, 217}, ChromaSampling::Full},
+        {"hostfarewell", drawHostFarewell, {150, 217}, ChromaSampling::Full},
+        {"splat", drawSplat, {2267, 1417}, ChromaSampling::Halved},
+    };
+    const auto fileName = [](const char *name, int scale, const char *extension) {
+        return QString::fromLatin1(name) + (scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale)) +
+               QLatin1String(extension);
+    };
 
-    if (ok) {
-        const QImage logo = drawLogo();
-        IndexedImage indexed = quantise(logo, 32);
-        ok = logo.size() == QSize(95, 118) && writeGif(dir, QStringLiteral("logo.gif"), indexed, std::nullopt);
+    bool ok = true;
+    for (int scale : {1, 2}) {
+        for (const Photo &photo : photos)
+            ok = ok && writeJpeg(dir, fileName(photo.name, scale, ".jpg"), photo.draw(scale), photo.size * scale,
+                                 photo.sampling);
+        if (ok) {
+            const QImage logo = drawLogo(scale);
+            IndexedImage indexed = quantise(logo, 32);
+            ok = logo.size() == QSize(95, 118) * scale &&
+                 writeGif(dir, fileName("logo", scale, ".gif"), indexed, std::nullopt);
+        }
     }
     if (ok) {
         IndexedImage dot;

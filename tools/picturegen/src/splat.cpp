@@ -120,12 +120,13 @@ void paintStroke(QPainter &p, Rng &rng, const Stroke &s, bool bristles)
 
 } // namespace
 
-QImage drawSplat()
+QImage drawSplat(int scale)
 {
-    QImage image(2267, 1417, QImage::Format_ARGB32_Premultiplied);
+    QImage image(2267 * scale, 1417 * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
+    p.scale(scale, scale);
     p.setPen(Qt::NoPen);
     Rng rng(0x5EA7'0F'CA11ull);
 

@@ -199,17 +199,24 @@ void paintGlow(QPainter &painter, const TitleLayout &t, const QRectF &box, QColo
     const QPainterPath all = unite(t);
     const int margin = 4 * haloRadius;
     const QRect area = box.toAlignedRect().adjusted(-margin, -margin, margin, margin);
-    QImage glow(area.size(), QImage::Format_ARGB32_Premultiplied);
+    // The halo is blurred in the pixels of the picture being drawn, not
+    // enlarged from the 1x picture's.
+    const int scale = int(std::lround(painter.worldTransform().m11()));
+    QImage glow(area.size() * scale, QImage::Format_ARGB32_Premultiplied);
     glow.fill(Qt::transparent);
     {
         QPainter g(&glow);
         g.setRenderHint(QPainter::Antialiasing, true);
+        g.scale(scale, scale);
         g.translate(-area.left(), -area.top());
         g.fillPath(all, halo);
         g.strokePath(all, QPen(halo, haloRadius * 0.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     }
-    boxBlur(glow, haloRadius, 3);
-    painter.drawImage(area.topLeft(), glow);
+    boxBlur(glow, haloRadius * scale, 3);
+    if (scale == 1)
+        painter.drawImage(area.topLeft(), glow);
+    else
+        painter.drawImage(QRectF(area), glow);
 
     QLinearGradient g(box.topLeft(), box.bottomLeft());
     g.setColorAt(0, fillTop);
@@ -248,9 +255,9 @@ void paintTitleArt(QPainter &painter, const QRectF &box, LogoStyle style)
     }
 }
 
-QImage drawLogo()
+QImage drawLogo(int scale)
 {
-    const QImage art = renderSupersampled(95, 118, 4, [](QPainter &p) {
+    const QImage art = renderSupersampled(95, 118, scale, 4, [](QPainter &p) {
         const QRectF frame(0, 0, 95, 118);
         const QPointF hub(47.0, 72.0);
         p.fillRect(frame, QColor(12, 122, 150));
@@ -283,12 +290,13 @@ QImage drawLogo()
     return art;
 }
 
-QImage drawBackdrop()
+QImage drawBackdrop(int scale)
 {
-    QImage image(1600, 900, QImage::Format_ARGB32_Premultiplied);
+    QImage image(1600 * scale, 900 * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor(0, 23, 58));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
+    p.scale(scale, scale);
     // The large dim copy that the windows show, and a small bright one near
     // the top edge that stays out of their way.
     paintTitleArt(p, QRectF(0, 96, 545, 473), LogoStyle::DimGlow);
