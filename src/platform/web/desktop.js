@@ -592,10 +592,8 @@ mergeInto(LibraryManager.library, {
   page_picture_size: function (picture, width, height) {
     Desktop.pictureSizes[picture] = [width, height];
   },
-  // Screen pixels to a pixel of the game's windows: the page's display scale counts.
-  page_device_pixel_ratio__deps: ['$Display'],
   page_device_pixel_ratio: function () {
-    return (window.devicePixelRatio || 1) * Display.scale;
+    return window.devicePixelRatio || 1;
   },
 
   page_next_input__deps: ['$Desktop'],

@@ -20,8 +20,9 @@
       var half = (Math.round(display / scale) - Math.round(outer / scale)) / 2;
       return (half < 0 ? -Math.round(-half) : Math.round(half)) * scale;
     };
-    // The 2x pictures where a picture's pixel covers 1.5 of the screen's or more.
-    var sharp = devicePixelRatio * scale >= 1.5;
+    // The 2x pictures on a screen of 1.5 device pixels to the CSS pixel or
+    // more, as the program chooses them.
+    var sharp = devicePixelRatio >= 1.5;
     frame.querySelectorAll('img').forEach(function (img) {
       var src = sharp && img.dataset.sharp ? img.dataset.sharp : img.dataset.src;
       if (img.getAttribute('src') !== src) img.src = src;

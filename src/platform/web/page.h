@@ -71,8 +71,7 @@ int page_picture_2x(const char *name);
 // A picture that is a 2x file is shown at `width` x `height` CSS pixels, the
 // size of its 1x picture.
 void page_picture_size(int picture, int width, int height);
-// Device pixels to a pixel of the game's windows: window.devicePixelRatio
-// times the page's display scale (display.js).
+// Device pixels to a CSS pixel (window.devicePixelRatio).
 double page_device_pixel_ratio();
 
 // The player's input, oldest first. Returns 0 when none is waiting, else
