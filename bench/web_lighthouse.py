@@ -3,7 +3,7 @@
 static host serves it (text compressed with gzip): its four scores, its
 simulated first contentful paint, and the audits that cost points.
 
-    web_lighthouse.py build-web path/to/lighthouse"""
+    web_lighthouse.py build/web path/to/lighthouse"""
 
 import contextlib
 import functools

@@ -5,7 +5,7 @@
 #include "suite.h"
 
 #include "answer_cases.h"
-#include "check.h"
+#include "check_groups.h"
 #include "resources/control_rules.h"
 #include "resources/picture_files.h"
 #include "runtime/runtime_error.h"
@@ -23,6 +23,8 @@ namespace tolvane::conformance {
 
 namespace {
 
+using testing::Checks;
+using testing::quoted;
 using runtime::ControlIndex;
 
 // The screen's side of a window: every event it was told, in order.
@@ -818,7 +820,7 @@ int runConformanceSuite(Player &player, std::string_view only)
 {
     Checks checks;
     checks.only = std::string(only);
-    checks.runtimeName = std::string(player.name());
+    checks.label = std::string(player.name());
     Suite(player, checks).run();
     return checks.finish();
 }

@@ -6,7 +6,7 @@
 # manifest (id 1) that asks for per-monitor DPI awareness v2 with per-monitor
 # as fallback, Common Controls 6, and Windows 10 and 11.
 #
-#   check_windows_program.sh build-windows/tolvane.exe
+#   check_windows_program.sh build/windows/tolvane.exe
 #
 # Exits 0 when all holds, 1 listing every fault, 77 when objdump is missing.
 set -uo pipefail

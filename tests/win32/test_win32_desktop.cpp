@@ -14,7 +14,7 @@
 #include "resources/screen_layout.h"
 #include "accessible_tree.h"
 #include "probe.h"
-#include "test_groups.h"
+#include "check_groups.h"
 
 #include <commctrl.h>
 #include <oleacc.h>
@@ -39,7 +39,8 @@ using namespace tolvane::win32::testing;
 
 namespace {
 
-win32::testing::Groups groups;
+// TOLVANE_WIN32_ONLY=part-of-a-name runs only the groups whose names hold it.
+tolvane::testing::Checks groups{tolvane::testing::fromEnvironment("TOLVANE_WIN32_ONLY")};
 
 std::atomic<bool> otherDeclines{true};
 WNDPROC otherProcedure = nullptr;
@@ -244,7 +245,7 @@ int wmain()
     Win32Runtime runtime(GetModuleHandleW(nullptr));
     theRuntime = &runtime;
 
-    groups.run("the manifest at work: Common Controls 6 buttons, per-monitor DPI awareness", [&] {
+    groups.group("the manifest at work: Common Controls 6 buttons, per-monitor DPI awareness", [&] {
         Made m = make(ScreenId::TOLVANE2);
         SIZE ideal{};
         // Only Common Controls 6 buttons answer BCM_GETIDEALSIZE.
@@ -254,7 +255,7 @@ int wmain()
                "not aware of each monitor's DPI");
     });
 
-    groups.run("every window read by a screen reader: children in tab order then layout order, roles, names, places",
+    groups.group("every window read by a screen reader: children in tab order then layout order, roles, names, places",
                [&] {
         for (int s = 0; s < screenCount; ++s) {
             const ScreenLayout &layout = layoutOf(static_cast<ScreenId>(s));
@@ -335,7 +336,7 @@ int wmain()
         }
     });
 
-    groups.run("what a screen reader does: press a button or an image, type an answer, find a control by its place",
+    groups.group("what a screen reader does: press a button or an image, type an answer, find a control by its place",
                [&] {
         Made q = make(ScreenId::TOLVANE2);
         showAndWait(q);
@@ -389,7 +390,7 @@ int wmain()
         expect(FAILED(titleRead.object->get_accChildCount(&count)), "a destroyed window still answers");
     });
 
-    groups.run("a screen reader told of each change: the greeting written, a taunt shown and hidden", [&] {
+    groups.group("a screen reader told of each change: the greeting written, a taunt shown and hidden", [&] {
         HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_NAMECHANGE, nullptr, onWinEvent,
                                              GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
         expect(hook != nullptr, "no WinEvent hook");
@@ -416,7 +417,7 @@ int wmain()
         UnhookWinEvent(hook);
     });
 
-    groups.run("a window hidden from a timer leaves the activation in the game, not with another program", [&] {
+    groups.group("a window hidden from a timer leaves the activation in the game, not with another program", [&] {
         // Another program's window, behind the game's: the next in line for
         // the activation, on a thread of its own.
         HWND other = nullptr;
@@ -473,7 +474,7 @@ int wmain()
         program.join();
     });
 
-    groups.run("the title's face: AU TOLVANE VIRAIL !!! on one line, as wide and tall as Linux draws it", [&] {
+    groups.group("the title's face: AU TOLVANE VIRAIL !!! on one line, as wide and tall as Linux draws it", [&] {
         Made title = make(ScreenId::TOLVANE1);
         const runtime::ControlIndex label = title.at("introsuite");
         title.window->setCaption(label, "AU TOLVANE VIRAIL !!!");
@@ -492,5 +493,5 @@ int wmain()
                "ink " + str(width) + "x" + str(height) + " in the face " + narrow(runtime.fonts().displayFaceInUse()));
     });
 
-    return groups.status();
+    return groups.finish() == 0 ? 0 : 1;
 }

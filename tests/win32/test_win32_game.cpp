@@ -10,6 +10,7 @@
 #include "platform/win32/runtime.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
+#include "check_groups.h"
 #include "probe.h"
 #include "forwarding_runtime.h"
 #include "synthetic_input.h"
@@ -147,21 +148,13 @@ public:
 // --- The player's side.
 
 DWORD gameThread = 0;
-std::vector<std::string> faults;
-std::mutex faultMutex;
+// TOLVANE_WIN32_ONLY=part-of-a-name plays only the scenarios whose names hold it.
+tolvane::testing::Checks checks{tolvane::testing::fromEnvironment("TOLVANE_WIN32_ONLY")};
 
 struct Abandon {}; // a scenario that cannot go on
 
-void fault(const std::string &what)
-{
-    std::lock_guard lock(faultMutex);
-    faults.push_back(what);
-}
-void expect(bool ok, const std::string &what)
-{
-    if (!ok)
-        fault(what);
-}
+void fault(const std::string &what) { checks.expect(false, what); }
+void expect(bool ok, const std::string &what) { checks.expect(ok, what); }
 std::string str(long v) { return std::to_string(v); }
 
 bool waitFor(const std::function<bool()> &done, std::chrono::milliseconds limit = 5000ms)
@@ -347,33 +340,11 @@ POINT portraitCentre()
 int wmain()
 {
     gameThread = GetCurrentThreadId();
-    int passed = 0, failed = 0;
-    // TOLVANE_WIN32_ONLY=part-of-a-name plays only the scenarios that match.
-    wchar_t filter[256] = {};
-    GetEnvironmentVariableW(L"TOLVANE_WIN32_ONLY", filter, 256);
-    const std::string only = win32::narrow(filter);
     auto scenario = [&](const char *name, int expectedStatus, const std::function<void()> &player) {
-        if (!only.empty() && std::string(name).find(only) == std::string::npos)
-            return;
-        {
-            std::lock_guard lock(faultMutex);
-            faults.clear();
-        }
-        const auto start = Clock::now();
-        const int status = play(player);
-        expect(status == expectedStatus, "exit status " + str(status));
-        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-        std::lock_guard lock(faultMutex);
-        if (faults.empty()) {
-            ++passed;
-            std::printf("PASS %s (%lld ms)\n", name, static_cast<long long>(ms));
-        } else {
-            ++failed;
-            std::printf("FAIL %s (%lld ms)\n", name, static_cast<long long>(ms));
-            for (const auto &f : faults)
-                std::printf("    %s\n", f.c_str());
-        }
-        std::fflush(stdout);
+        checks.group(name, [&] {
+            const int status = play(player);
+            expect(status == expectedStatus, "exit status " + str(status));
+        });
     };
 
     scenario("the whole game from the keyboard alone, every window where it belongs at the display's scale, every "
@@ -491,6 +462,5 @@ int wmain()
         keys({{VK_MENU, 'J'}, {'Q'}});
     });
 
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 ? 0 : 1;
+    return checks.finish() == 0 ? 0 : 1;
 }

@@ -8,6 +8,7 @@
 #include "platform/win32/runtime.h"
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
+#include "check_groups.h"
 #include "probe.h"
 #include "synthetic_input.h"
 #include "resources/picture_files.h"
@@ -33,38 +34,11 @@ using tolvane::win32::testing::Probe;
 
 namespace {
 
-int passed = 0;
-int failed = 0;
-std::vector<std::string> faults; // of the current group
+// TOLVANE_WIN32_ONLY=part-of-a-name runs only the groups whose names hold it.
+tolvane::testing::Checks checks{tolvane::testing::fromEnvironment("TOLVANE_WIN32_ONLY")};
 
-void expect(bool ok, const std::string &what)
-{
-    if (!ok)
-        faults.push_back(what);
-}
-
-std::wstring only; // a part of the groups' names to run; empty: all
-
-void group(const char *name, const std::function<void()> &body)
-{
-    if (!only.empty() && std::string(name).find(tolvane::win32::narrow(only)) == std::string::npos)
-        return;
-    faults.clear();
-    const auto start = std::chrono::steady_clock::now();
-    body();
-    const auto ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
-    if (faults.empty()) {
-        ++passed;
-        std::printf("PASS %s (%lld ms)\n", name, static_cast<long long>(ms));
-    } else {
-        ++failed;
-        std::printf("FAIL %s (%lld ms)\n", name, static_cast<long long>(ms));
-        for (const std::string &fault : faults)
-            std::printf("    %s\n", fault.c_str());
-    }
-    std::fflush(stdout);
-}
+void expect(bool ok, const std::string &what) { checks.expect(ok, what); }
+void group(const char *name, const std::function<void()> &body) { checks.group(name, body); }
 
 std::string str(long v) { return std::to_string(v); }
 
@@ -184,10 +158,6 @@ std::string rgbText(COLORREF c)
 
 int wmain()
 {
-    // TOLVANE_WIN32_ONLY=part-of-a-name runs only the groups that match.
-    wchar_t filter[256] = {};
-    if (GetEnvironmentVariableW(L"TOLVANE_WIN32_ONLY", filter, 256) > 0)
-        only = filter;
     Win32Runtime runtime(GetModuleHandleW(nullptr));
     theRuntime = &runtime;
     // The display's scale: 96 dots per inch, or what the Wine prefix's
@@ -538,6 +508,5 @@ int wmain()
         ReleaseDC(nullptr, dc);
     });
 
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 ? 0 : 1;
+    return checks.finish() == 0 ? 0 : 1;
 }

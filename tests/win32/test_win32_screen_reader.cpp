@@ -14,7 +14,7 @@
 #include "shell/quiz_script.h"
 #include "accessible_tree.h"
 #include "synthetic_input.h"
-#include "test_groups.h"
+#include "check_groups.h"
 
 #include <algorithm>
 #include <chrono>
@@ -29,7 +29,8 @@ using tolvane::win32::widen;
 
 namespace {
 
-Groups groups;
+// TOLVANE_WIN32_ONLY=part-of-a-name runs only the groups whose names hold it.
+tolvane::testing::Checks groups{tolvane::testing::fromEnvironment("TOLVANE_WIN32_ONLY")};
 void expect(bool ok, const std::string &what) { groups.expect(ok, what); }
 
 struct Abandon {}; // the game cannot be played on
@@ -181,7 +182,7 @@ std::wstring gameProgram()
 int wmain()
 {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    groups.run("tolvane.exe read and played from another process: the question, the greeting, every verdict, "
+    groups.group("tolvane.exe read and played from another process: the question, the greeting, every verdict, "
                "the About text, the taunts",
                [&] {
         STARTUPINFOW startup{};
@@ -252,5 +253,5 @@ int wmain()
         CloseHandle(game.hThread);
         CloseHandle(game.hProcess);
     });
-    return groups.status();
+    return groups.finish() == 0 ? 0 : 1;
 }

@@ -1,33 +1,38 @@
-#include "check.h"
+#include "check_groups.h"
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 
-namespace tolvane::conformance {
+namespace tolvane::testing {
 
 void Checks::group(std::string_view name, const std::function<void()> &body)
 {
     if (!only.empty() && name.find(only) == std::string_view::npos)
         return;
-    m_faults.clear();
+    {
+        std::lock_guard lock(m_mutex);
+        m_faults.clear();
+    }
     const auto start = std::chrono::steady_clock::now();
     try {
         body();
     } catch (const std::exception &e) {
-        m_faults.push_back(std::string("threw: ") + e.what());
+        expect(false, std::string("threw: ") + e.what());
     } catch (...) {
-        m_faults.push_back("threw something that is not an exception");
+        expect(false, "threw something that is not an exception");
     }
     const long long ms =
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
-    const std::string label = std::string(name) + " [" + runtimeName + "]";
+    const std::string shown = label.empty() ? std::string(name) : std::string(name) + " [" + label + "]";
+    std::lock_guard lock(m_mutex);
     if (m_faults.empty()) {
         ++m_passed;
-        std::printf("PASS %s (%lld ms)\n", label.c_str(), ms);
+        std::printf("PASS %s (%lld ms)\n", shown.c_str(), ms);
     } else {
         ++m_failed;
-        std::printf("FAIL %s (%lld ms)\n", label.c_str(), ms);
+        std::printf("FAIL %s (%lld ms)\n", shown.c_str(), ms);
         for (const std::string &fault : m_faults)
             std::printf("    %s\n", fault.c_str());
     }
@@ -36,8 +41,10 @@ void Checks::group(std::string_view name, const std::function<void()> &body)
 
 void Checks::expect(bool ok, const std::string &what)
 {
-    if (!ok)
-        m_faults.push_back(what);
+    if (ok)
+        return;
+    std::lock_guard lock(m_mutex);
+    m_faults.push_back(what);
 }
 
 int Checks::finish() const
@@ -47,6 +54,12 @@ int Checks::finish() const
     return m_failed;
 }
 
+std::string fromEnvironment(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value ? value : "";
+}
+
 std::string quoted(std::string_view text)
 {
     if (text.size() > 60)
@@ -54,4 +67,4 @@ std::string quoted(std::string_view text)
     return "\"" + std::string(text) + "\"";
 }
 
-} // namespace tolvane::conformance
+} // namespace tolvane::testing
