@@ -466,8 +466,8 @@ int wmain()
         otherDeclines = false;
 
         // Without the game's hand-over, Windows gives the activation to the
-        // other program: a window closed by the player.
-        SendMessageW(next.w().handle(), WM_CLOSE, 0, 0);
+        // other program: the window hidden behind the runtime's back.
+        ShowWindow(next.w().handle(), SW_HIDE);
         pumpUntil([&] { return GetForegroundWindow() == other; }, 1000);
         expect(GetForegroundWindow() == other, "the other program's window was never next in line");
         PostThreadMessageW(otherThread, WM_QUIT, 0, 0);

@@ -323,8 +323,16 @@ Player::InputBoxView Win32Player::inputBoxView()
     view.prompt = windowText(FindWindowExW(box, nullptr, L"Static", nullptr));
     view.okText = windowText(GetDlgItem(box, IDOK));
     view.cancelText = windowText(GetDlgItem(box, IDCANCEL));
-    RECT frame;
-    GetWindowRect(box, &frame);
+    // Read where it stays: under Wine the X window manager may still move a
+    // box it has just mapped, and Wine follows it.
+    RECT frame{};
+    RECT last{};
+    for (int same = 0, reads = 0; same < 2 && reads < 100; ++reads) {
+        settle(10);
+        GetWindowRect(box, &frame);
+        same = EqualRect(&frame, &last) ? same + 1 : 0;
+        last = frame;
+    }
     view.centreX = (frame.left + frame.right) / 2;
     view.top = frame.top;
     view.displayWidth = GetSystemMetrics(SM_CXSCREEN);
