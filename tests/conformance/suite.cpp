@@ -104,7 +104,9 @@ public:
         w.setLeft(float(r.displayWidth() / 2.0 - w.width() / 2.0));
         w.setTop(float(r.displayHeight() / 2.0 - w.height() / 2.0));
         w.show();
-        m_player.wait(50);
+        // In front and taking the keys: a desktop hands the activation on in its own time.
+        for (const long long start = m_player.clock(); !m_player.isActive(w) && m_player.clock() - start < 2000;)
+            m_player.wait(10);
         return opened;
     }
 
@@ -183,6 +185,10 @@ public:
 private:
     void expect(bool ok, const std::string &what) { c.expect(ok, what); }
 
+    // A pause that is itself the thing tested: time for an event that must
+    // not come (a second click, a menu command, a tick) to show itself.
+    void quietFor(int ms) { p.wait(ms); }
+
     // A desktop hands the activation on in its own time (a window manager's
     // round trip): the window becomes active within two seconds or not at all.
     bool becomesActive(runtime::Window &window)
@@ -233,12 +239,10 @@ private:
             o.w().setLeft(left);
             o.w().setTop(float(p.runtime().displayHeight() / 2 - o.w().height() / 2));
             o.w().show();
-            p.wait(30);
             expect(o.w().isVisible() && becomesActive(o.w()), name + ": not on view and active after show()");
             expect(p.focusedControl(o.w()) == firstFocus(layout),
                    name + ": first focus on " + quoted(p.focusedControl(o.w())) + ", not " + quoted(firstFocus(layout)));
             o.w().hide();
-            p.wait(10);
             expect(!o.w().isVisible(), name + ": still on view after hide()");
             expect(o.events->events.empty(), name + ": events " + o.events->all());
         }
@@ -254,7 +258,6 @@ private:
         auto &verdict = desk.show(ScreenId::tolvane6);
         expect(becomesActive(verdict.w()) && !p.isActive(question.w()), "the window shown last is not the active one");
         question.w().show();
-        p.wait(30);
         expect(becomesActive(question.w()), "show() on a window on view does not bring it to the front");
         expect(p.focusedControl(question.w()) == "LUNDI",
                "the focus came back on " + quoted(p.focusedControl(question.w())) + ", not on the answer box");
@@ -299,7 +302,7 @@ private:
         p.press(Key::Tab);
         expect(p.focusedControl(first.w()) == "Picture2", "TOLVANE14 Tab: " + quoted(p.focusedControl(first.w())));
         first.w().setControlVisible(first.at("Picture2"), false);
-        p.wait(20);
+        waitFor([&] { return p.focusedControl(first.w()) == "VRAI"; }, 2000);
         expect(p.focusedControl(first.w()) == "VRAI",
                "focus after its control was hidden: " + quoted(p.focusedControl(first.w())));
         p.press(Key::BackTab);
@@ -356,7 +359,7 @@ private:
         p.press(Key::Escape);
         p.pressAlt('Z');
         p.pressAlt('X');
-        p.wait(50);
+        quietFor(50);
         expect(question.events->events.size() == 3, "Alt+J Escape, Alt+Z, Alt+X: " + question.events->all());
         expect(becomesActive(question.w()), "the window lost the keys after a menu closed");
         p.pressAlt('R');
@@ -372,7 +375,7 @@ private:
         auto &verdict = desk.show(ScreenId::tolvane4);
         p.pressAlt('J');
         p.pressAlt('A');
-        p.wait(50);
+        quietFor(50);
         p.pressAlt('S');
         expect(verdict.events->all() == "[suite4.Click]", "verdict's Alt+J, Alt+A, Alt+S: " + verdict.events->all());
     }
@@ -382,10 +385,9 @@ private:
         Desk desk(p);
         auto &title = desk.show(ScreenId::TOLVANE1);
         title.w().setControlVisible(title.at("jouer"), true);
-        p.wait(20);
         p.pressAlt('J');
         p.pressLetter('Q');
-        p.wait(50);
+        quietFor(50);
         expect(title.events->all() == "[jouer.Click]", "Alt+J with \"&Jouer\" on view, then Q: " + title.events->all());
         expect(p.focusedControl(title.w()) == "jouer", "Alt+J left the focus on " + quoted(p.focusedControl(title.w())));
         // A button marked "&A" on a window whose menu bar has "&A propos de...".
@@ -393,11 +395,11 @@ private:
         copy["REPONDRE2"].caption = "&A toi";
         auto &question = desk.show(copy.layout);
         p.pressAlt('A');
-        p.wait(50);
+        quietFor(50);
         expect(question.events->all() == "[REPONDRE2.Click]", "Alt+A with \"&A toi\" on view: " + question.events->all());
         question.w().setControlVisible(question.at("REPONDRE2"), false);
         p.pressAlt('A');
-        p.wait(50);
+        quietFor(50);
         expect(question.events->all() == "[REPONDRE2.Click aproposde12.Click]",
                "Alt+A once the button is hidden: " + question.events->all());
     }
@@ -410,7 +412,7 @@ private:
         p.pressHeld(Key::Enter, 'R');
         p.pressHeld(Key::Enter);
         p.pressHeld(Key::Space);
-        p.wait(50);
+        quietFor(50);
         expect(question.events->all() == "[REPONDRE2.Click]", "held Alt+R, Enter, Space: " + question.events->all());
         expect(p.focusedControl(question.w()) == "REPONDRE2", "Alt+R: " + quoted(p.focusedControl(question.w())));
         std::vector<std::string> round;
@@ -434,11 +436,11 @@ private:
         copy["tmrtimer"].interval = 0;
         copy["Timer1"].interval = -1;
         auto &title = desk.open(copy.layout, false);
-        p.wait(150);
+        quietFor(150);
         title.w().setTimerEnabled(title.at("tmrtimer"), false);
         title.w().setTimerEnabled(title.at("tmrtimer"), true);
         title.w().setTimerEnabled(title.at("Timer1"), true);
-        p.wait(150);
+        quietFor(150);
         expect(title.events->events.empty(), "timers of 0 and -1 ms: " + title.events->all());
     }
 
@@ -574,7 +576,7 @@ private:
         auto &title = desk.show(ScreenId::TOLVANE1, false);
         p.pressAltF4();
         expect(title.events->closes == 1 && !title.w().isVisible(), "Alt+F4: told once, out of view");
-        p.wait(1700);
+        quietFor(1700); // past tmrtimer's first tick
         expect(title.events->events.empty(), "a closed window's timers ticked: " + title.events->all());
     }
 
@@ -598,7 +600,7 @@ private:
         if (ticks.size() >= 2)
             expect(ticks[1].second >= 2980, "Timer1 ticked " + std::to_string(ticks[1].second) + " ms after creation");
         title.w().setTimerEnabled(title.at("Timer1"), false);
-        p.wait(3200);
+        quietFor(3200); // past each timer's next tick
         expect(title.events->events.size() == 2, "a disabled timer ticked: " + title.events->all());
     }
 
@@ -658,7 +660,7 @@ private:
         // Timers tick under the box, and the windows take no input.
         title.events->events.clear();
         const BoxResult slow = askWith([&] {
-            p.wait(1700);
+            waitFor([&] { return title.events->count("tmrtimer.Timer") >= 1; }, 1500 + 2000);
             p.type("lent");
             p.press(Key::Enter);
         });
@@ -680,18 +682,22 @@ private:
         {
             Desk desk(p);
             auto &title = desk.open(ScreenId::TOLVANE1, false);
+            bool ended = false;
             title.events->hook = [&](std::string_view control, std::string_view) {
-                if (control == "tmrtimer")
+                if (control == "tmrtimer" && !ended) {
+                    ended = true;
                     p.runtime().end(7);
+                }
             };
             title.w().show();
             answer = askWith([&] {
                 p.type("abc");
-                p.wait(1800);
+                waitFor([&] { return ended; }, 1500 + 2000);
             }).text;
+            expect(ended, "tmrtimer never ticked under the box, to end the game");
             expect(!title.w().isVisible(), "a window is on view after End");
             const std::size_t before = title.events->events.size();
-            p.wait(1700);
+            quietFor(1700); // past tmrtimer's next tick
             expect(title.events->events.size() == before, "events after End: " + title.events->all());
             status = p.runtime().run();
         }

@@ -2,7 +2,7 @@
 // window, the first one too, is centred by its outer frame, and the About box
 // opens with its client area at its design position. The frames are measured
 // from outside, over a connection of the test's own, never with Qt's idea of
-// them. tests/under_window_manager.sh gives the program its display.
+// them. tests/qt/under_window_manager.sh gives the program its display.
 //
 // With TOLVANE_FRAME_REPORT set, every window's offset from the display
 // centre is printed (tools/measure-frames collects them).
@@ -11,6 +11,7 @@
 #include "platform/qt/label.h"
 #include "shell/quiz_script.h"
 #include "support/game_driver.h"
+#include "watchdog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -139,6 +140,9 @@ private:
     bool checkCentred(const char *what, QWidget *window);
     std::optional<Outside> m_outside;
     QStringList m_offCentre;
+    // Short of the display script's own limit: a window manager that never
+    // frames a window (or holds the display) fails the test with what it waited for.
+    Watchdog m_watchdog{"test_frames", std::chrono::seconds(40)};
 };
 
 bool TestFrames::checkCentred(const char *what, QWidget *window)
@@ -147,6 +151,7 @@ bool TestFrames::checkCentred(const char *what, QWidget *window)
         m_offCentre << QStringLiteral("%1: no window").arg(QLatin1String(what));
         return false;
     }
+    m_watchdog.waitingFor(std::string(what) + " framed by the window manager and left where it stays");
     const std::optional<QRect> frame = m_outside->settledOuter(xcb_window_t(window->winId()));
     if (!frame) {
         m_offCentre << QStringLiteral("%1: never framed").arg(QLatin1String(what));
@@ -195,14 +200,17 @@ void TestFrames::everyWindowCentredByItsOuterFrame()
     });
     look.start();
 
+    m_watchdog.waitingFor("the title window shown, then the name prompt framed by the window manager");
     game.start();
     QVERIFY(game.isVisible(ScreenId::TOLVANE1));
     checkCentred("TOLVANE1", game.form(ScreenId::TOLVANE1));
+    m_watchdog.waitingFor("the name prompt framed by the window manager, answered, and TOLVANE2 on view");
     QVERIFY(game.waitUntilVisible(ScreenId::TOLVANE2));
     QVERIFY2(std::abs(promptTop - 1024 / 3) <= 1, qPrintable(QString::number(promptTop)));
     checkCentred("TOLVANE2", game.form(ScreenId::TOLVANE2));
 
     // The About box opens with its client area at its design position.
+    m_watchdog.waitingFor("the About box on view and framed");
     game.openAboutBox(ScreenId::TOLVANE2);
     Form *about = game.form(ScreenId::frmapropos);
     QVERIFY(about);
@@ -219,16 +227,19 @@ void TestFrames::everyWindowCentredByItsOuterFrame()
     const QStringList answers = {"non", "non", "non", "non", "vrai"};
     for (std::size_t i = 0; i < quizScript.size(); ++i) {
         const QuizStep &step = quizScript[i];
+        m_watchdog.waitingFor(std::string(nameOf(step.questionScreen)) + " on view");
         QVERIFY(game.waitUntilVisible(step.questionScreen));
         if (i > 0)
             checkCentred(nameOf(step.questionScreen).data(), game.form(step.questionScreen));
         game.type(step.questionScreen, step.answerBox.data(), answers[int(i)]);
         game.click(step.questionScreen, step.answerButton.data());
         const ScreenId verdict = (i + 1 == quizScript.size() ? step.match : step.miss).screen;
+        m_watchdog.waitingFor(std::string(nameOf(verdict)) + " on view");
         QVERIFY(game.waitUntilVisible(verdict));
         checkCentred(nameOf(verdict).data(), game.form(verdict));
         game.click(verdict, (i + 1 == quizScript.size() ? step.match : step.miss).button.data());
     }
+    m_watchdog.waitingFor("tolvane17 on view");
     QVERIFY(game.waitUntilVisible(ScreenId::tolvane17));
     checkCentred("tolvane17", game.form(ScreenId::tolvane17));
     QVERIFY2(m_offCentre.isEmpty(), qPrintable(m_offCentre.join(QLatin1String("; "))));

@@ -20,25 +20,41 @@ trap cleanup EXIT
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do
+# The display number, written by Xvfb once it takes clients.
+for _ in $(seq 200); do
     grep -q . "$work/display" 2>/dev/null && break
     sleep 0.05
 done
 number=$(head -n1 "$work/display")
-[ -n "$number" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+[ -n "$number" ] || { echo "FAIL: Xvfb did not start within 10 s"; cat "$work/xvfb.log"; exit 1; }
 export DISPLAY=:$number
+xprop -root >/dev/null 2>"$work/xprop.log" ||
+    { echo "FAIL: display $DISPLAY takes no client"; cat "$work/xvfb.log" "$work/xprop.log"; exit 1; }
 
 $manager >"$work/manager.log" 2>&1 &
-pids+=($!)
-# Ready once it has made a window of its own: EWMH managers announce
-# themselves on the root window, others (twm) make their menus and boxes.
-for _ in $(seq 100); do
-    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
-       [ "$(xwininfo -root -children 2>/dev/null | grep -c '^ *0x')" -gt 0 ]; then
-        break
+manager_pid=$!
+pids+=($manager_pid)
+# Ready once it has taken the display's windows (TOLVANE_WM_READY, built with
+# the tests): every window mapped from then on goes to it first.
+if [ -n "${TOLVANE_WM_READY:-}" ]; then
+    if ! "$TOLVANE_WM_READY" 10; then
+        kill -0 "$manager_pid" 2>/dev/null || echo "FAIL: the window manager ended at its start"
+        cat "$work/manager.log"
+        exit 1
     fi
-    sleep 0.05
-done
-sleep 0.2
+else
+    for _ in $(seq 200); do
+        if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+           [ "$(xwininfo -root -children 2>/dev/null | grep -c '^ *0x')" -gt 0 ]; then
+            break
+        fi
+        sleep 0.05
+    done
+fi
 
-QT_QPA_PLATFORM=xcb "$@"
+# A program that hangs is stopped short of CTest's own timeout, and says so.
+limit=${TOLVANE_DISPLAY_TIMEOUT:-50}
+QT_QPA_PLATFORM=xcb timeout "$limit" "$@"
+status=$?
+[ "$status" -eq 124 ] && echo "FAIL: $(basename "$1") was still running after $limit s, and was stopped"
+exit "$status"

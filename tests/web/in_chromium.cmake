@@ -39,4 +39,5 @@ else()
         add_test(NAME ${test} COMMAND sh -c "echo 'SKIP: emcmake not found (Debian package emscripten)'; exit 77")
     endforeach()
 endif()
-set_tests_properties(web_page web_games web_phone conformance_web conformance_web_phone PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300)
+set_tests_properties(web_page web_games web_phone conformance_web conformance_web_phone PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300
+    LABELS realtime)

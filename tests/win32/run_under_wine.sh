@@ -59,8 +59,17 @@ if [ ! -s "$work/display" ]; then
     echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1
 fi
 export DISPLAY=":$(head -n1 "$work/display")"
+xprop -root >/dev/null 2>"$work/xprop.log" ||
+    { echo "FAIL: display $DISPLAY takes no client"; cat "$work/xvfb.log" "$work/xprop.log"; exit 1; }
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wm_pid=$!
+# Every window from now on goes to the window manager (TOLVANE_WM_READY, built
+# with the native tests, says when it has taken the display).
+if [ -n "${TOLVANE_WM_READY:-}" ] && ! "$TOLVANE_WM_READY" 10; then
+    kill -0 "$wm_pid" 2>/dev/null || echo "FAIL: openbox ended at its start"
+    cat "$work/openbox.log"
+    exit 1
+fi
 
 start=$(date +%s)
 wineboot -i >"$work/wineboot.log" 2>&1
@@ -97,6 +106,7 @@ for entry in "$@"; do
         wait $!
         rc=$?
     fi
+    [ "$rc" -eq 124 ] && echo "FAIL: $(basename "$program") was still running after $limit s, and was stopped"
     if [ "$rc" -ne 0 ] && [ "$status" -eq 0 ]; then
         status=$rc
     fi

@@ -121,18 +121,24 @@ void centre(runtime::Window &window)
 
 // Key chords pressed one after the other, all handed to the desktop at once:
 // a menu opened by the first runs its own loop while the next ones arrive.
+// Returns once every key has been taken from the queue and handled.
 void keys(std::initializer_list<std::initializer_list<WORD>> chords)
 {
     win32::testing::sendKeys(chords);
-    pump(120);
+    pumpUntil([] { return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE)) == 0; }, 2000);
 }
 void send(std::initializer_list<WORD> down) { keys({down}); }
 
+// Shown, in front, and with the keyboard focus inside it: the window manager's
+// hand-over done.
 void showAndWait(runtime::Window &window)
 {
     window.show();
-    pumpUntil([&] { return GetForegroundWindow() == static_cast<Win32Window &>(window).handle(); }, 2000);
-    pump(100);
+    const HWND hwnd = static_cast<Win32Window &>(window).handle();
+    pumpUntil([&] {
+        const HWND focus = GetFocus();
+        return GetForegroundWindow() == hwnd && (focus == hwnd || IsChild(hwnd, focus));
+    }, 2000);
 }
 
 COLORREF clientPixel(HWND hwnd, int x, int y)
@@ -315,7 +321,7 @@ int wmain()
         const LPARAM at = MAKELPARAM(portrait.left + 20, portrait.top + 20);
         PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
         PostMessageW(hwnd, WM_LBUTTONUP, 0, at);
-        pump(200);
+        pumpUntil([&] { return !IsWindow(hwnd); }, 2000);
         expect(!q.window && !IsWindow(hwnd), "the window destroyed in its click is gone");
         expect(q.events->count("Image1.Click") == 1, "the portrait's click");
     });
@@ -347,7 +353,8 @@ int wmain()
             },
             reinterpret_cast<LPARAM>(&left));
         expect(left == 0, str(left) + " half-made window left behind");
-        // Its timers (1500 ms) would tick into a window that is gone.
+        // Its timers (1500 ms) would tick into a window that is gone: a pause
+        // that is itself the thing tested.
         pump(1700);
         expect(events.events.empty(), "a half-made window's timer ticked");
     });
@@ -360,8 +367,7 @@ int wmain()
         showAndWait(*m.window);
         m.window->setControlVisible(Probe::indexOf(m.w(), "Image3"), true);
         m.window->setControlVisible(Probe::indexOf(m.w(), "Label3"), true);
-        UpdateWindow(m.w().handle());
-        pump(100);
+        RedrawWindow(m.w().handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         // The splat, 600 px left of and 136 px above the client area, now
         // covers the backdrop; the labels stay in front of it.
         auto *splat = static_cast<const win32::Win32Picture *>(pictures.picture(PictureId::splat));

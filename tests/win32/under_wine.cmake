@@ -60,3 +60,11 @@ endif()
 # About two minutes, beside the other tests: its timing bounds leave room for a busy
 # machine's late timer ticks.
 set_tests_properties(win32_under_wine PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 400)
+# Everything under Wine waits on real time (make soak), on a display whose
+# window manager is known to have started.
+if(TOLVANE_MINGW_CXX)
+    foreach(test win32_under_wine conformance_win32 win32_at_120_dpi win32_at_144_dpi win32_at_192_dpi)
+        set_property(TEST ${test} APPEND PROPERTY LABELS realtime)
+        set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT TOLVANE_WM_READY=$<TARGET_FILE:window_manager_ready>)
+    endforeach()
+endif()

@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,6 +19,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include <functional>
 #include <utility>
 
 namespace tolvane::conformance {
@@ -42,6 +44,21 @@ QPushButton *buttonOf(QWidget *box, QDialogButtonBox::StandardButton which)
 {
     auto *buttons = box ? box->findChild<QDialogButtonBox *>() : nullptr;
     return buttons ? buttons->button(which) : nullptr;
+}
+
+// Everything the input led to, delivered: the events it posted and those of
+// the window system (an activation, a popup shown), without waiting for time.
+void settle()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Waits until `ready`, two seconds at most; says what it waited for if it never came.
+void waitUntil(const std::function<bool()> &ready, const char *what)
+{
+    if (!QTest::qWaitFor(ready, 2000))
+        qWarning("qt player: waited 2 s in vain for %s", what);
 }
 
 } // namespace
@@ -69,11 +86,17 @@ void QtPlayer::watchForBoxes()
 {
     if (m_inputBoxAct && openInputBox()) {
         auto act = std::exchange(m_inputBoxAct, {});
-        QTest::qWait(20); // on view, its field focused
+        waitUntil([] {
+            QInputDialog *box = openInputBox();
+            return box && box->isActiveWindow() && qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        }, "the input box active with its field focused");
         act();
     } else if (m_errorBoxAct && openErrorBox()) {
         auto act = std::exchange(m_errorBoxAct, {});
-        QTest::qWait(20);
+        waitUntil([] {
+            QMessageBox *box = openErrorBox();
+            return box && box->isActiveWindow() && qobject_cast<QPushButton *>(QApplication::focusWidget());
+        }, "the error box active with its button focused");
         act();
     }
 }
@@ -98,7 +121,7 @@ void QtPlayer::key(int qtKey, int modifiers, const QString &text)
     QTest::sendKeyEvent(QTest::Press, target, Qt::Key(qtKey), text, mods);
     if (QWidget *after = keyTarget(); after == target)
         QTest::sendKeyEvent(QTest::Release, target, Qt::Key(qtKey), text, mods);
-    QTest::qWait(1);
+    settle();
 }
 
 void QtPlayer::press(Key k)
@@ -139,7 +162,7 @@ void QtPlayer::pressAltF4()
         modal->close();
     else if (QWidget *active = QApplication::activeWindow())
         active->close();
-    QTest::qWait(1);
+    settle();
 }
 
 void QtPlayer::pressHeld(Key k, char altLetter)
@@ -160,7 +183,7 @@ void QtPlayer::pressHeld(Key k, char altLetter)
     const QString text = altLetter ? QString() : k == Key::Space ? QStringLiteral(" ") : k == Key::Enter ? QStringLiteral("\r") : QString();
     QKeyEvent repeat(QEvent::KeyPress, qtKey, altLetter ? Qt::AltModifier : Qt::NoModifier, text, true);
     QCoreApplication::sendEvent(target, &repeat);
-    QTest::qWait(1);
+    settle();
 }
 
 void QtPlayer::type(std::string_view utf8)
@@ -174,7 +197,7 @@ void QtPlayer::type(std::string_view utf8)
         QInputMethodEvent commit;
         commit.setCommitString(text);
         QCoreApplication::sendEvent(target, &commit);
-        QTest::qWait(1);
+        settle();
         return;
     }
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -186,7 +209,7 @@ void QtPlayer::type(std::string_view utf8)
         QTest::sendKeyEvent(QTest::Press, target, Qt::Key(qtKey), unit, Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Release, target, Qt::Key(qtKey), unit, Qt::NoModifier);
     }
-    QTest::qWait(1);
+    settle();
 }
 
 void QtPlayer::click(runtime::Window &window, runtime::ControlIndex control)
@@ -207,7 +230,7 @@ void QtPlayer::click(runtime::Window &window, runtime::ControlIndex control)
         front = client;
     const QPoint local = front->mapFrom(client, at);
     QTest::mouseClick(front, Qt::LeftButton, Qt::NoModifier, local);
-    QTest::qWait(1);
+    settle();
 }
 
 void QtPlayer::chooseMenu(runtime::Window &window, std::string_view item)
@@ -223,15 +246,15 @@ void QtPlayer::chooseMenu(runtime::Window &window, std::string_view item)
                 if (inMenu->objectName().compare(name, Qt::CaseInsensitive) != 0)
                     continue;
                 QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(onBar).center());
-                QTest::qWait(20);
+                waitUntil([menu] { return menu->isVisible(); }, "the menu open");
                 if (menu->isVisible())
                     QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(inMenu).center());
-                QTest::qWait(1);
+                settle();
                 return;
             }
         } else if (onBar->objectName().compare(name, Qt::CaseInsensitive) == 0) {
             QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(onBar).center());
-            QTest::qWait(1);
+            settle();
             return;
         }
     }
@@ -240,7 +263,7 @@ void QtPlayer::chooseMenu(runtime::Window &window, std::string_view item)
 void QtPlayer::close(runtime::Window &window)
 {
     formOf(window).close();
-    QTest::qWait(1);
+    settle();
 }
 
 void QtPlayer::wait(int ms) { QTest::qWait(ms); }
@@ -254,14 +277,14 @@ void QtPlayer::clickInputBoxButton(bool ok)
     QPushButton *button = buttonOf(openInputBox(), ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
     if (button)
         QTest::mouseClick(button, Qt::LeftButton);
-    QTest::qWait(1);
+    settle();
 }
 
 void QtPlayer::closeInputBox()
 {
     if (QInputDialog *box = openInputBox())
         box->close();
-    QTest::qWait(1);
+    settle();
 }
 
 Player::InputBoxView QtPlayer::inputBoxView()

@@ -239,7 +239,12 @@ void GameDriver::quitWithTheMenu(ScreenId from)
 
 bool GameDriver::waitUntilVisible(ScreenId id, int timeoutMs)
 {
-    return QTest::qWaitFor([&] { return isVisible(id); }, timeoutMs);
+    m_watchdog.waitingFor(std::string(nameOf(id)) + " on view");
+    const bool shown = QTest::qWaitFor([&] { return isVisible(id); }, timeoutMs);
+    if (!shown)
+        qWarning("waited %d ms in vain for %s on view", timeoutMs, nameOf(id).data());
+    m_watchdog.waitingFor("the test's next step after " + std::string(nameOf(id)) + " on view");
+    return shown;
 }
 
 void GameDriver::click(ScreenId id, const char *button)

@@ -7,6 +7,7 @@
 #include "platform/qt/runtime.h"
 #include "scaled_layouts.h"
 #include "shell/screen_registry.h"
+#include "watchdog.h"
 
 #include <QObject>
 #include <QString>
@@ -123,6 +124,9 @@ public:
 private:
     void pollPrompt();
 
+    // A game that hangs (a nested loop that never returns) fails with what
+    // the test waited for, short of CTest's timeout.
+    Watchdog m_watchdog{"the game under test", std::chrono::seconds(100)};
     WatchedRuntime m_runtime;
     std::unique_ptr<ScreenRegistry> m_screens;
     QTimer m_promptPoll;
