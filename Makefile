@@ -11,7 +11,7 @@ JOBS ?= $(shell nproc)
 # Wine, in Chromium and in Qt): one more of them runs at a time than there are cores.
 TEST_JOBS ?= $(shell echo $$(( $$(nproc) + 1 )))
 
-.PHONY: all build build-sanitize build-core windows web play-web play test test-plain test-core test-sanitize deb bench pictures icons shots clean
+.PHONY: all build build-sanitize build-core windows web play-web play test test-plain test-core test-sanitize soak deb bench pictures icons shots clean
 
 all: build
 
@@ -56,6 +56,13 @@ test: build
 
 test-plain: build
 	ctest --preset game -j $(TEST_JOBS)
+
+# The tests that wait on real time (Xvfb, Wine, Chromium, the game's timers),
+# N times over (make soak N=20) while the game core compiles beside them:
+# each test's passes and failures, and the output of every failure, in build/soak.
+N ?= 10
+soak: build
+	tools/soak $(N) $(JOBS) $(TEST_JOBS)
 
 # The game core, the headless runtime and their tests, built as on a machine
 # without Qt: the core needs nothing but the C++ standard library. Not part of
