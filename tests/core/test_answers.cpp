@@ -1,6 +1,5 @@
 // The answer comparison and the quiz script's own table.
 
-#include "runtime/letter_case.h"
 #include "shell/letter_case.h"
 #include "shell/quiz_script.h"
 #include "answer_cases.h"
@@ -31,22 +30,6 @@ TEST(Answers, FoldingIsOneLetterCaseOnly)
             ASSERT_TRUE(folded <= 0x10FFFF && (folded < 0xD800 || folded > 0xDFFF)) << std::hex << "U+" << std::uint32_t(c);
         }
     }
-}
-
-TEST(Answers, TurkishAndAzeriDesktopsCompareInFrench)
-{
-    // Where the user's casing lowers "I" to a dotless "ı", the runtimes compare
-    // in French, so that "LUNDI" still matches "lundi".
-    const struct {
-        const char *locale;
-        bool dotless;
-    } cases[] = {
-        {"tr_TR.UTF-8", true}, {"tr-TR", true}, {"az-Latn-AZ", true}, {"AZ", true}, {"tr", true},
-        {"fr_FR.UTF-8", false}, {"en-US", false}, {"C", false}, {"", false}, {"trk", false}, {"ast-ES", false},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(runtime::hasDotlessICasing(c.locale), c.dotless) << c.locale;
-    EXPECT_FALSE(runtime::hasDotlessICasing(runtime::frenchLocaleTag));
 }
 
 TEST(QuizScript, TextsAndChain)
