@@ -11,7 +11,7 @@ JOBS ?= $(shell nproc)
 # Wine, in Chromium and in Qt): one more of them runs at a time than there are cores.
 TEST_JOBS ?= $(shell echo $$(( $$(nproc) + 1 )))
 
-.PHONY: all build build-sanitize build-core windows web play-web play test test-plain test-core test-sanitize soak deb bench pictures icons shots clean
+.PHONY: all build build-sanitize build-core windows web play-web play test test-plain test-core test-sanitize soak deb bench pictures icons casefold shots clean
 
 all: build
 
@@ -125,6 +125,12 @@ icons:
 	cmake -S tools/icongen -B $(BUILD)/icongen -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD)/icongen -j $(JOBS)
 	$(BUILD)/icongen/icongen src/resources/app
+
+# Writes the letter case table again from the Unicode Character Database
+# (Debian's unicode-data) into src/shell.
+casefold:
+	@tools/install-deps casefold
+	python3 tools/casefoldgen/casefoldgen.py /usr/share/unicode/CaseFolding.txt src/shell/case_folding_table.cpp
 
 # Pictures of every window, in build/shots, as a desktop shows them.
 shots: build

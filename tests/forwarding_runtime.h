@@ -25,10 +25,6 @@ public:
     void errorBox(std::string_view title, std::string_view message) override { m_inner.errorBox(title, message); }
     int run() override { return m_inner.run(); }
     void end(int status) override { m_inner.end(status); }
-    bool equalIgnoringCase(std::string_view a, std::string_view b) const override
-    {
-        return m_inner.equalIgnoringCase(a, b);
-    }
     std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
                                                     runtime::PixelRect part) const override
     {

@@ -59,11 +59,6 @@ public:
     // message loop comes to an end, and run() returns `status`.
     virtual void end(int status) = 0;
 
-    // The answers' comparison: the two texts are the same apart from letter
-    // case, by the user's locale. Nothing else is ignored: spaces, accents,
-    // punctuation, full-width and narrow forms all count.
-    virtual bool equalIgnoringCase(std::string_view a, std::string_view b) const = 0;
-
     // Decodes the part `part` of a picture file (baseline JPEG or GIF89a, the
     // whole file in memory), in the picture's own pixels; an empty part
     // decodes nothing and gives an empty picture that draws nothing. Null if

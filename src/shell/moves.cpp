@@ -9,7 +9,7 @@ void answerAndMove(ScreenRegistry &screens, const QuizStep &step)
 {
     Screen &question = screens.get(step.questionScreen);
     const std::string typed = question.textBox(step.answerBox).text();
-    const bool matched = answersMatch(screens.runtime(), typed, step.acceptedAnswer);
+    const bool matched = answersMatch(typed, step.acceptedAnswer);
     moveOn(screens, step.questionScreen, matched ? step.match.screen : step.miss.screen);
 }
 

@@ -1,6 +1,6 @@
 #include "shell/quiz_script.h"
 
-#include "runtime/runtime.h"
+#include "shell/letter_case.h"
 
 namespace tolvane {
 
@@ -105,9 +105,6 @@ const QuizStep *stepJudgedOn(ScreenId screen)
     return nullptr;
 }
 
-bool answersMatch(const runtime::Runtime &runtime, std::string_view typed, std::string_view accepted)
-{
-    return runtime.equalIgnoringCase(typed, accepted);
-}
+bool answersMatch(std::string_view typed, std::string_view accepted) { return sameApartFromCase(typed, accepted); }
 
 } // namespace tolvane

@@ -11,10 +11,6 @@
 
 namespace tolvane {
 
-namespace runtime {
-class Runtime;
-}
-
 struct Verdict {
     ScreenId screen;
     std::string_view label;  // holds the verdict text, fixed in the layout
@@ -48,8 +44,8 @@ const QuizStep *stepAskedOn(ScreenId screen);
 const QuizStep *stepJudgedOn(ScreenId screen);
 
 // The typed answer against the accepted one: the same text apart from letter
-// case, by the user's locale, as the runtime compares texts. Nothing is
-// trimmed or normalised; spaces, accents and punctuation count.
-bool answersMatch(const runtime::Runtime &runtime, std::string_view typed, std::string_view accepted);
+// case (shell/letter_case.h), on every desktop alike. Nothing is trimmed or
+// normalised; spaces, accents and punctuation count.
+bool answersMatch(std::string_view typed, std::string_view accepted);
 
 } // namespace tolvane

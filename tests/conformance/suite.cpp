@@ -4,7 +4,6 @@
 
 #include "suite.h"
 
-#include "answer_cases.h"
 #include "check_groups.h"
 #include "resources/control_rules.h"
 #include "resources/picture_files.h"
@@ -178,7 +177,6 @@ public:
         c.group("the error box comes up and returns once dismissed", [&] { errorBox(); });
         c.group("a bad control index, a control of another kind, a position beyond any display", [&] { errors(); });
         c.group("hostile text typed and shown comes back unchanged", [&] { hostileText(); });
-        c.group("answers compared apart from letter case only", [&] { comparison(); });
         c.group("pictures: every file decodes, a part, an empty part, junk", [&] { pictures(); });
     }
 
@@ -790,15 +788,6 @@ private:
         expect(p.shownText(other.w(), other.at("question05")) == shownCaption(huge).text,
                "a 100,000-character caption is not shown whole");
         expect(other.events->events.empty(), "events from the long text: " + other.events->all());
-    }
-
-    void comparison()
-    {
-        for (const testing::AnswerCase &k : testing::answerCases) {
-            const bool got = p.runtime().equalIgnoringCase(k.typed, k.accepted);
-            expect(got == k.matches, std::string(k.name) + ": " + quoted(k.typed) + (got ? " matches " : " differs from ") +
-                                         quoted(k.accepted));
-        }
     }
 
     void pictures()

@@ -2,7 +2,6 @@
 // character name, control characters, emoji, right-to-left text. Each gets
 // its verdict, and nothing breaks or moves.
 
-#include "answer_cases.h"
 #include "platform/qt/form.h"
 #include "platform/qt/label.h"
 #include "platform/qt/text_box.h"

@@ -1,7 +1,6 @@
 #include "platform/headless/runtime.h"
 
 #include "platform/headless/window.h"
-#include "platform/headless/text_case.h"
 
 #include <algorithm>
 
@@ -141,11 +140,6 @@ void HeadlessRuntime::end(int status)
     for (HeadlessWindow *window : m_windows)
         window->hide();
     m_timers.stopAll();
-}
-
-bool HeadlessRuntime::equalIgnoringCase(std::string_view a, std::string_view b) const
-{
-    return headless::equalIgnoringCase(a, b);
 }
 
 std::unique_ptr<runtime::Picture> HeadlessRuntime::decodePicture(std::span<const unsigned char> file,

@@ -47,7 +47,6 @@ public:
     // itself, so this gives up after an hour of virtual time and returns -1.
     int run() override;
     void end(int status) override;
-    bool equalIgnoringCase(std::string_view a, std::string_view b) const override;
     std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
                                                     runtime::PixelRect part) const override;
 

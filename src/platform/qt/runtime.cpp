@@ -10,11 +10,9 @@
 #include "platform/qt/window.h"
 #include "platform/qt/startup.h"
 #include "platform/qt/text.h"
-#include "runtime/letter_case.h"
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QScreen>
 
 namespace tolvane::qt {
@@ -99,15 +97,6 @@ void QtRuntime::end(int status)
     // outside its loop would end every modal box opened afterwards at once.
     if (m_running)
         QCoreApplication::exit(status);
-}
-
-bool QtRuntime::equalIgnoringCase(std::string_view a, std::string_view b) const
-{
-    // Letter case alone, by the user's own locale (runtime/letter_case.h).
-    QLocale locale = QLocale::system();
-    if (runtime::hasDotlessICasing(locale.name().toStdString()))
-        locale = QLocale(QString::fromUtf8(runtime::frenchLocaleTag.data(), qsizetype(runtime::frenchLocaleTag.size())));
-    return locale.toLower(toQString(a)) == locale.toLower(toQString(b));
 }
 
 std::unique_ptr<runtime::Picture> QtRuntime::decodePicture(std::span<const unsigned char> file,

@@ -29,7 +29,6 @@ public:
     void errorBox(std::string_view title, std::string_view message) override;
     int run() override;
     void end(int status) override;
-    bool equalIgnoringCase(std::string_view a, std::string_view b) const override;
     std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
                                                     runtime::PixelRect part) const override;
 

@@ -655,11 +655,4 @@ mergeInto(LibraryManager.library, {
 
   page_game_over__deps: ['$Desktop'],
   page_game_over: function (message, again) { Desktop.gameOver(UTF8ToString(message), UTF8ToString(again)); },
-
-  page_equal_ignoring_case: function (a, b) {
-    // Letter case by the user's language, except the Turkish and Azeri
-    // dotless i, which would make "LUNDI" differ from "lundi".
-    const language = /^(tr|az)\b/i.test(navigator.language) ? 'fr' : navigator.language;
-    return UTF8ToString(a).toLocaleLowerCase(language) === UTF8ToString(b).toLocaleLowerCase(language) ? 1 : 0;
-  },
 });

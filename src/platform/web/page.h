@@ -99,7 +99,4 @@ void page_error_box_close();
 // Every window gone: the page says that the game is over, with a way to play again.
 void page_game_over(const char *message, const char *again);
 
-// The two texts are the same apart from letter case, by the browser's locale.
-int page_equal_ignoring_case(const char *a, const char *b);
-
 } // extern "C"

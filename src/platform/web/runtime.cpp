@@ -93,11 +93,6 @@ void WebRuntime::end(int status)
     page_game_over("La partie est terminée.", "Rejouer");
 }
 
-bool WebRuntime::equalIgnoringCase(std::string_view a, std::string_view b) const
-{
-    return page_equal_ignoring_case(std::string(a).c_str(), std::string(b).c_str()) != 0;
-}
-
 std::unique_ptr<runtime::Picture> WebRuntime::decodePicture(std::span<const unsigned char> file,
                                                             runtime::PixelRect part) const
 {

@@ -5,14 +5,11 @@
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
 #include "resources/control_rules.h"
-#include "runtime/letter_case.h"
 #include "runtime/runtime_error.h"
 
 #include <commctrl.h>
 #include <objbase.h>
 #include <shellscalingapi.h>
-
-#include <algorithm>
 
 namespace tolvane::win32 {
 
@@ -165,44 +162,6 @@ void Win32Runtime::end(int status)
     if (m_inputBox)
         EndDialog(m_inputBox, IDCANCEL);
     PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0); // wakes run()
-}
-
-namespace {
-
-// The user's locale, or French where the user's casing pairs the dotted and
-// dotless i (runtime/letter_case.h).
-const wchar_t *caseLocale()
-{
-    wchar_t user[LOCALE_NAME_MAX_LENGTH] = {};
-    if (GetUserDefaultLocaleName(user, LOCALE_NAME_MAX_LENGTH) > 0 &&
-        runtime::hasDotlessICasing(narrow(user)))
-        return L"fr-FR";
-    return LOCALE_NAME_USER_DEFAULT;
-}
-
-// Letters in lower case by the user's locale; nothing else changes.
-std::wstring lowerCase(std::string_view utf8)
-{
-    const std::wstring text = widen(utf8);
-    if (text.empty())
-        return text;
-    constexpr DWORD flags = LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING;
-    const wchar_t *locale = caseLocale();
-    const int size = LCMapStringEx(locale, flags, text.data(), static_cast<int>(text.size()),
-                                   nullptr, 0, nullptr, nullptr, 0);
-    std::wstring lower(static_cast<std::size_t>(std::max(size, 0)), L'\0');
-    LCMapStringEx(locale, flags, text.data(), static_cast<int>(text.size()), lower.data(), size,
-                  nullptr, nullptr, 0);
-    return lower;
-}
-
-} // namespace
-
-bool Win32Runtime::equalIgnoringCase(std::string_view a, std::string_view b) const
-{
-    // Letter case alone: no width, kana or ignorable characters folded, as a
-    // collation would.
-    return lowerCase(a) == lowerCase(b);
 }
 
 std::unique_ptr<runtime::Picture> Win32Runtime::decodePicture(std::span<const unsigned char> file,

@@ -92,7 +92,7 @@ std::vector<std::string> HeadlessGame::playQuestions(const std::vector<std::stri
         EXPECT_TRUE(question && question->isVisible()) << "question " << step.number;
         if (!question || !question->type(step.answerBox, answers[i]) || !question->click(step.answerButton))
             return verdicts;
-        const bool match = answersMatch(runtime, answers[i], step.acceptedAnswer);
+        const bool match = answersMatch(answers[i], step.acceptedAnswer);
         const Verdict &verdict = match ? step.match : step.miss;
         HeadlessWindow *shown = window(verdict.screen);
         EXPECT_TRUE(shown && shown->isVisible()) << nameOf(verdict.screen);

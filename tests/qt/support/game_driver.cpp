@@ -271,7 +271,7 @@ QStringList GameDriver::playQuestions(const QStringList &answers)
             return verdicts;
         type(step.questionScreen, step.answerBox.data(), answers[i]);
         click(step.questionScreen, step.answerButton.data());
-        const bool match = answersMatch(m_runtime, qt::toUtf8(answers[i]), step.acceptedAnswer);
+        const bool match = answersMatch(qt::toUtf8(answers[i]), step.acceptedAnswer);
         const Verdict &verdict = match ? step.match : step.miss;
         if (!waitUntilVisible(verdict.screen))
             return verdicts;
