@@ -143,7 +143,7 @@ mergeInto(LibraryManager.library, {
       Desktop.retireFirstWindow(w);
     },
 
-    // The title window drawn into the page (first_window.py) lies over the
+    // The title window drawn into the page (first_window_markup.h) lies over the
     // program's own, in the same place, until that one's pictures are painted.
     retireFirstWindow: function (w) {
       var first = document.getElementById('first-window');

@@ -20,9 +20,8 @@
       var half = (Math.round(display / scale) - Math.round(outer / scale)) / 2;
       return (half < 0 ? -Math.round(-half) : Math.round(half)) * scale;
     };
-    // The 2x pictures on a screen of 1.5 device pixels to the CSS pixel or
-    // more, as the program chooses them.
-    var sharp = devicePixelRatio >= 1.5;
+    // The 2x pictures from the ratio on which the program shows them.
+    var sharp = devicePixelRatio >= Number(frame.dataset.sharpRatio);
     frame.querySelectorAll('img').forEach(function (img) {
       var src = sharp && img.dataset.sharp ? img.dataset.sharp : img.dataset.src;
       if (img.getAttribute('src') !== src) img.src = src;
