@@ -592,9 +592,7 @@ mergeInto(LibraryManager.library, {
   page_picture_size: function (picture, width, height) {
     Desktop.pictureSizes[picture] = [width, height];
   },
-  page_device_pixel_ratio: function () {
-    return window.devicePixelRatio || 1;
-  },
+  page_device_pixel_ratio: function () { return DisplayRules.devicePixelRatio(); },
 
   page_next_input__deps: ['$Desktop'],
   page_next_input: function (window, control, detail) {
