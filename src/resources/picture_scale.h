@@ -14,9 +14,15 @@ inline constexpr int pictureScales = 2;
 
 constexpr bool hasSharpFile(PictureId id) { return id != PictureId::None && id != PictureId::blankdot; }
 
+// The device pixels to a pixel of the layout from which a window shows the 2x files.
+inline constexpr double sharpPictureRatio = 1.5;
+
 // The scale of picture `id` for a window shown at `ratio` device pixels to
 // each pixel of its layout (a screen's device pixel ratio).
-constexpr int pictureScaleFor(PictureId id, double ratio) { return ratio >= 1.5 && hasSharpFile(id) ? 2 : 1; }
+constexpr int pictureScaleFor(PictureId id, double ratio)
+{
+    return ratio >= sharpPictureRatio && hasSharpFile(id) ? 2 : 1;
+}
 
 // The same for a window laid out at `dpi` dots per inch (96 being 1x).
 constexpr int pictureScaleForDpi(PictureId id, int dpi) { return pictureScaleFor(id, dpi / 96.0); }

@@ -18,13 +18,14 @@ from test_games import title_then_name_box
 PAGE = page_or_skip(sys.argv)
 
 
-# A window's place, the text of its bars and where its pictures on view start
-# (the page's may not be read yet).
+# A window's place, the text of its bars and the rectangles of its pictures on
+# view (the page's take their size before their files are read, whichever
+# file they show).
 SEEN = """
 const at = e => { const r = e.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; };
 const seen = f => [at(f), f.querySelector('.title-bar').innerText, f.querySelector('.menu-bar').innerText,
                    ...[...f.querySelectorAll('img')].filter(i => i.checkVisibility({visibilityProperty: true}))
-                      .map(i => at(i).slice(0, 2))];"""
+                      .map(at)];"""
 
 # The title window drawn into the page, once the page is parsed, before its program runs.
 FIRST_WINDOW_AT_LOAD = SEEN + """
@@ -236,6 +237,13 @@ screen.src = 'data:image/png;base64,' + shot;
 """
 
 
+# The files the page's own title window shows, once the page is parsed.
+FIRST_WINDOW_FILES = """
+document.addEventListener('DOMContentLoaded', () => {
+  window.firstWindowFiles = [...document.querySelectorAll('#first-window img')].map(i => i.getAttribute('src'));
+});"""
+
+
 def pictures_at_device_pixel_ratio_2(chromium):
     # Served, so that the page may read its picture files back to compare them
     # (from disk each file is an origin of its own).
@@ -243,8 +251,12 @@ def pictures_at_device_pixel_ratio_2(chromium):
         # A screen of two device pixels to the CSS pixel, from the page's start.
         chromium.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
                                         {'width': 1280, 'height': 1024, 'deviceScaleFactor': 2, 'mobile': False})
+        chromium.driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': FIRST_WINDOW_FILES})
         chromium.driver.get(address + os.path.basename(PAGE))
         chromium.wait_for_text('Jouons tout de suite...')
+        # The page's own title window showed the 2x files too.
+        files = chromium.driver.execute_script('return window.firstWindowFiles')
+        assert files == ['pictures/backdrop@2x.jpg', 'pictures/logo@2x.gif'], files
         # The title's backdrop and logo come from their 2x files, at their 1x CSS size.
         chromium.wait_for('the title\'s pictures decoded', lambda: chromium.driver.execute_script(
             "return [...document.querySelectorAll('section.window.active img')].every(i => i.complete)"))

@@ -143,7 +143,7 @@ mergeInto(LibraryManager.library, {
       Desktop.retireFirstWindow(w);
     },
 
-    // The title window drawn into the page (first_window.py) lies over the
+    // The title window drawn into the page (first_window_markup.h) lies over the
     // program's own, in the same place, until that one's pictures are painted.
     retireFirstWindow: function (w) {
       var first = document.getElementById('first-window');
@@ -592,9 +592,7 @@ mergeInto(LibraryManager.library, {
   page_picture_size: function (picture, width, height) {
     Desktop.pictureSizes[picture] = [width, height];
   },
-  page_device_pixel_ratio: function () {
-    return window.devicePixelRatio || 1;
-  },
+  page_device_pixel_ratio: function () { return DisplayRules.devicePixelRatio(); },
 
   page_next_input__deps: ['$Desktop'],
   page_next_input: function (window, control, detail) {

@@ -27,35 +27,23 @@ mergeInto(LibraryManager.library, {
       document.addEventListener('focusout', function () { setTimeout(Display.lift); });
     },
 
-    chrome: function (name) {
-      return parseFloat(getComputedStyle(document.documentElement).getPropertyValue(name)) || 0;
-    },
-
-    // One scale for the whole desktop: the largest window, frame included, fits.
+    // One scale for the whole desktop (display_rules.js, before the program).
     measure: function () {
-      var root = document.documentElement;
-      Display.width = root.clientWidth;
-      Display.height = root.clientHeight;
-      var frame = 2 * Display.chrome('--frame-border');
-      var bars = Display.chrome('--title-bar') + Display.chrome('--menu-bar');
-      var scale = 1;
-      if (Display.need[0] > 0 && Display.need[1] > 0) {
-        scale = Math.min(1, (Display.width - frame) / Display.need[0],
-                         (Display.height - frame - bars) / Display.need[1]);
-      }
-      Display.scale = Math.max(0.1, Math.floor(scale * 1000) / 1000);
-      document.getElementById('desktop').style.setProperty('--scale', Display.scale);
+      var display = DisplayRules.measure(Display.need);
+      Display.width = display.width;
+      Display.height = display.height;
+      Display.scale = display.scale;
     },
 
     // In the game's pixels at the current scale.
-    displayWidth: function () { return Math.round(Display.width / Display.scale); },
-    displayHeight: function () { return Math.round(Display.height / Display.scale); },
-    outerWidth: function (frame) { return Math.round(frame.offsetWidth / Display.scale); },
-    outerHeight: function (frame) { return Math.round(frame.offsetHeight / Display.scale); },
+    displayWidth: function () { return DisplayRules.inGame(Display, Display.width); },
+    displayHeight: function () { return DisplayRules.inGame(Display, Display.height); },
+    outerWidth: function (frame) { return DisplayRules.inGame(Display, frame.offsetWidth); },
+    outerHeight: function (frame) { return DisplayRules.inGame(Display, frame.offsetHeight); },
 
     move: function (frame, left, top) {
       frame.at = [left, top];
-      Desktop.place(frame, left * Display.scale, top * Display.scale);
+      Desktop.place(frame, DisplayRules.inCss(Display, left), DisplayRules.inCss(Display, top));
     },
 
     // Where the player dragged it, in the game's pixels.

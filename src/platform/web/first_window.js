@@ -1,34 +1,22 @@
 // The title window drawn into the page, placed before its first paint where
-// the program will place it: at the display's scale (display.js), centred by
-// the game's rule. Laid out again on a rotation until the program takes over.
-// Then the program (a classic script, which runs from disk too) is fetched and
-// run, once the window is painted whole: nothing of it holds the window back.
+// the program will place it (display_rules.js, included before this script).
+// Laid out again on a rotation until the program takes over. Then the program
+// (a classic script, which runs from disk too) is fetched and run, once the
+// window is painted whole: nothing of it holds the window back.
 (function () {
   var frame = document.getElementById('first-window');
   function place() {
     if (!frame.isConnected) return removeEventListener('resize', place);
-    var root = document.documentElement;
-    var style = getComputedStyle(root);
-    var chrome = function (name) { return parseFloat(style.getPropertyValue(name)) || 0; };
-    var need = frame.dataset.need.split(' ').map(Number);
-    var scale = Math.min(1, (root.clientWidth - 2 * chrome('--frame-border')) / need[0],
-                         (root.clientHeight - 2 * chrome('--frame-border') - chrome('--title-bar') - chrome('--menu-bar')) /
-                         need[1]);
-    scale = Math.max(0.1, Math.floor(scale * 1000) / 1000);
-    document.getElementById('desktop').style.setProperty('--scale', scale);
-    var centred = function (display, outer) {
-      var half = (Math.round(display / scale) - Math.round(outer / scale)) / 2;
-      return (half < 0 ? -Math.round(-half) : Math.round(half)) * scale;
-    };
-    // The 2x pictures on a screen of 1.5 device pixels to the CSS pixel or
-    // more, as the program chooses them.
-    var sharp = devicePixelRatio >= 1.5;
+    var display = DisplayRules.measure(frame.dataset.need.split(' ').map(Number));
+    // The 2x files where the program takes them: the ratio is the game's.
+    var sharp = DisplayRules.devicePixelRatio() >= Number(frame.dataset.sharpRatio);
     frame.querySelectorAll('img').forEach(function (img) {
       var src = sharp && img.dataset.sharp ? img.dataset.sharp : img.dataset.src;
       if (img.getAttribute('src') !== src) img.src = src;
     });
-    frame.style.left = centred(root.clientWidth, frame.offsetWidth) + 'px';
-    frame.style.top = centred(root.clientHeight, frame.offsetHeight) + 'px';
+    var at = DisplayRules.centre(display, frame);
+    frame.style.left = at[0] + 'px';
+    frame.style.top = at[1] + 'px';
   }
   place();
   addEventListener('resize', place);

@@ -20,15 +20,10 @@ import io
 import json
 import logging
 import os
-import re
 import shutil
-import sys
 
 from fontTools import subset
 from fontTools.ttLib import TTFont
-
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import first_window  # noqa: E402
 
 # Latin-1, Latin Extended-A, the general punctuation, the euro and trade marks.
 LETTERS = [*range(0x20, 0x7F), *range(0xA0, 0x180), *range(0x2010, 0x2027), 0x2030, 0x2039, 0x203A, 0x20AC, 0x2122]
@@ -132,14 +127,15 @@ def main():
     parser.add_argument('--template', required=True)
     parser.add_argument('--style', required=True)
     parser.add_argument('--script', required=True, help="the program's script, WebAssembly inside")
-    parser.add_argument('--place', required=True, help='the script that places the first window')
+    parser.add_argument('--place', action='append', required=True,
+                        help="a script of the page's own, which places the first window (in order)")
     parser.add_argument('--title', required=True)
     parser.add_argument('--icon16', required=True)
     parser.add_argument('--icon32', required=True)
     parser.add_argument('--description', required=True)
     parser.add_argument('--font', action='append', default=[], help='family:weight:style:file')
-    parser.add_argument('--first-window', nargs=3, required=True, metavar=('LAYOUT_SOURCE', 'LAYOUT', 'HEADER'),
-                        help='the title window: the file of its layout, its name, the menu captions\' header')
+    parser.add_argument('--first-window', required=True,
+                        help='the title window, as the program first_window_main.cpp writes it (JSON)')
     parser.add_argument('--pictures', required=True, help="the game's pictures")
     parser.add_argument('--picture', action='append', default=[],
                         help='a 2x picture file the page carries beside it (NAME@2x.jpg or NAME@2x.gif)')
@@ -152,16 +148,17 @@ def main():
 
     folder = os.path.dirname(os.path.abspath(args.output))
     program_name = os.path.splitext(os.path.basename(args.output))[0] + '.js'
-    layout_source, layout_name, header = args.first_window
-    window, window_rules, shown = first_window.markup(layout_source, layout_name, header, args.title, args.pictures,
-                                        os.path.dirname(layout_source))
-    bar_text = re.sub(r'<[^>]*>', '', window)
+    with open(args.first_window, encoding='utf-8') as f:
+        first_window = json.load(f)
+    window, shown = first_window['markup'], first_window['pictures']
     with open(args.style, encoding='utf-8') as f:
-        style = first_faces(args.font, html.unescape(bar_text)) + f.read() + window_rules
+        style = first_faces(args.font, first_window['text']) + f.read() + first_window['style']
     with open(args.script, encoding='utf-8') as f:
         program = program_faces(args.font) + f.read()
-    with open(args.place, encoding='utf-8') as f:
-        place = f.read()
+    place = ''
+    for script in args.place:
+        with open(script, encoding='utf-8') as f:
+            place += f.read()
     os.makedirs(os.path.join(folder, 'pictures'), exist_ok=True)
     for picture in shown:
         shutil.copyfile(os.path.join(args.pictures, picture), os.path.join(folder, 'pictures', picture))

@@ -1,5 +1,6 @@
 #include "platform/web/window.h"
 
+#include "platform/web/marked_caption.h"
 #include "platform/web/page.h"
 #include "platform/web/styles.h"
 #include "platform/web/picture.h"
@@ -22,23 +23,6 @@ namespace {
 
 // The page's CSS pixels are the game's 96-dpi pixels: the browser scales them for its display.
 int pixels(double twips) { return pixelsFromTwips(twips); }
-
-// A caption as the page draws it: the text before the underlined letter, the
-// letter (one UTF-8 character, or none), the text after it.
-struct MarkedCaption {
-    std::string before, letter, after;
-};
-
-MarkedCaption markCaption(std::string_view caption)
-{
-    const ShownCaption shown = shownCaption(caption);
-    if (shown.underlined == std::string::npos)
-        return {shown.text, {}, {}};
-    const auto lead = static_cast<unsigned char>(shown.text[shown.underlined]);
-    const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : 4;
-    return {shown.text.substr(0, shown.underlined), shown.text.substr(shown.underlined, length),
-            shown.text.substr(std::min(shown.text.size(), shown.underlined + length))};
-}
 
 std::string descriptionOf(PictureId id) { return id == PictureId::None ? std::string() : std::string(pictureInfo(id).description); }
 
