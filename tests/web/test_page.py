@@ -215,8 +215,7 @@ def accessibility_tree(chromium):
 # Compares, in the page, a square of a screenshot (device pixels) with the
 # same square of the picture file an <img> shows, decoded at its own size.
 SAME_AS_FILE = """
-const [shot, imgIndex, fromX, fromY, side, done] = arguments;
-const img = document.querySelectorAll('section.window.active img')[imgIndex];
+const [shot, src, left, top, fromX, fromY, side, done] = arguments;
 const pixels = (source, x, y) => {
   const canvas = document.createElement('canvas');
   canvas.width = side; canvas.height = side;
@@ -225,15 +224,20 @@ const pixels = (source, x, y) => {
   return context.getImageData(0, 0, side, side).data;
 };
 const screen = new Image();
-screen.onload = () => {
-  const box = img.getBoundingClientRect();
-  const seen = pixels(screen, Math.round(2 * box.left) + fromX, Math.round(2 * box.top) + fromY);
+const img = new Image();
+let loaded = 0;
+const compare = () => {
+  if (++loaded < 2) return;
+  const seen = pixels(screen, Math.round(2 * left) + fromX, Math.round(2 * top) + fromY);
   const file = pixels(img, fromX, fromY);
   let worst = 0;
   for (let i = 0; i < seen.length; i++) worst = Math.max(worst, Math.abs(seen[i] - file[i]));
   done(worst);
 };
+screen.onload = compare;
+img.onload = compare;
 screen.src = 'data:image/png;base64,' + shot;
+img.src = src;
 """
 
 
@@ -252,27 +256,35 @@ def pictures_at_device_pixel_ratio_2(chromium):
         chromium.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
                                         {'width': 1280, 'height': 1024, 'deviceScaleFactor': 2, 'mobile': False})
         chromium.driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': FIRST_WINDOW_FILES})
-        chromium.driver.get(address + os.path.basename(PAGE))
-        chromium.wait_for_text('Jouons tout de suite...')
-        # The page's own title window showed the 2x files too.
-        files = chromium.driver.execute_script('return window.firstWindowFiles')
-        assert files == ['pictures/backdrop@2x.jpg', 'pictures/logo@2x.gif'], files
-        # The title's backdrop and logo come from their 2x files, at their 1x CSS size.
-        chromium.wait_for('the title\'s pictures decoded', lambda: chromium.driver.execute_script(
-            "return [...document.querySelectorAll('section.window.active img')].every(i => i.complete)"))
-        shot = chromium.driver.execute_cdp_cmd('Page.captureScreenshot', {'format': 'png'})['data']
-        shown = chromium.driver.execute_script("""
-          return [...document.querySelectorAll('section.window.active img')].map(i => [i.naturalWidth, i.naturalHeight,
-            i.getBoundingClientRect().width, i.getBoundingClientRect().height]);""")
-        assert [1600 * 2, 900 * 2, 1600, 900] in shown and [95 * 2, 118 * 2, 95, 118] in shown, shown
+        # The title moves on by itself after three seconds: on a busy machine
+        # the page may be loaded again until its pictures are caught on view.
+        for attempt in range(3):
+            chromium.driver.get(address + os.path.basename(PAGE))
+            chromium.wait_for_text('Jouons tout de suite...')
+            # The page's own title window showed the 2x files too.
+            files = chromium.driver.execute_script('return window.firstWindowFiles')
+            assert files == ['pictures/backdrop@2x.jpg', 'pictures/logo@2x.gif'], files
+            # The title's backdrop and logo come from their 2x files, at their 1x CSS size.
+            chromium.wait_for('the title\'s pictures decoded', lambda: chromium.driver.execute_script(
+                "return [...document.querySelectorAll('section.window.active img')].every(i => i.complete)"))
+            shown = chromium.driver.execute_script("""
+              return [...document.querySelectorAll('section.window.active img')].map(i => [i.naturalWidth,
+                i.naturalHeight, i.getBoundingClientRect().width, i.getBoundingClientRect().height,
+                i.getBoundingClientRect().left, i.getBoundingClientRect().top, i.src]);""")
+            shot = chromium.driver.execute_cdp_cmd('Page.captureScreenshot', {'format': 'png'})['data']
+            if chromium.front()['labels'][0] == 'Jouons tout de suite...':
+                break
+        else:
+            raise AssertionError('the title moved on before its pictures could be taken, three times')
+        sizes = [picture[:4] for picture in shown]
+        assert [1600 * 2, 900 * 2, 1600, 900] in sizes and [95 * 2, 118 * 2, 95, 118] in sizes, sizes
         # On screen, each is its 2x file pixel for pixel: the logo's lettering and
         # the backdrop's dim logo.
-        for index, (width, _, _, _) in enumerate(shown):
+        for width, _, _, _, left, top, src in shown:
             if width in (190, 3200):
                 at = (20, 80) if width == 190 else (300, 440)
-                worst = chromium.driver.execute_async_script(SAME_AS_FILE, shot, index, at[0], at[1], 32)
+                worst = chromium.driver.execute_async_script(SAME_AS_FILE, shot, src, left, top, at[0], at[1], 32)
                 assert worst <= 2, 'the picture %d px wide differs from its file by %d' % (width, worst)
-        assert chromium.front()['labels'][0] == 'Jouons tout de suite...', 'the title moved on during the check'
 
 
 if __name__ == '__main__':
