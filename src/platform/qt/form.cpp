@@ -134,9 +134,7 @@ void Form::buildMenuBar()
         const QString name = item->objectName();
         connect(item, &QAction::triggered, this, [this, name] { raiseEvent(name, QStringLiteral("Click")); });
     }
-    m_controls.emplace_back(game->objectName(), game);
-    m_controls.emplace_back(quit->objectName(), quit);
-    m_controls.emplace_back(about->objectName(), about);
+    m_menuItems = {game, quit, about};
 
     const int width = pixelsFromTwips(m_layout.clientWidth);
     const int height = m_menuBar->heightForWidth(width);
@@ -163,7 +161,6 @@ void Form::buildControls(runtime::PictureSource &pictures)
             timer->setObjectName(name);
             connect(timer, &Timer::tick, this, [this, name] { raiseEvent(name, QStringLiteral("Timer")); });
             m_timers.push_back(timer);
-            m_controls.emplace_back(name, timer);
             m_byLayoutIndex.push_back(timer);
             continue;
         }
@@ -213,7 +210,6 @@ void Form::buildControls(runtime::PictureSource &pictures)
         if (!c.visible)
             widget->hide();
         widgets.push_back(widget);
-        m_controls.emplace_back(name, widget);
         m_byLayoutIndex.push_back(widget);
     }
     // The first control of the list lies on top: raise from the back forwards.
@@ -231,11 +227,17 @@ void Form::buildTabOrder()
 
 QObject *Form::control(QStringView name) const
 {
-    for (const auto &[controlName, object] : m_controls) {
-        if (controlName.compare(name, Qt::CaseInsensitive) == 0)
-            return object;
+    const std::string wanted = toUtf8(name.toString());
+    const MenuBarLayout &menu = m_layout.menu;
+    if (menu.present()) {
+        for (const auto &[item, object] : {std::pair{menu.game, m_menuItems[0]}, {menu.quit, m_menuItems[1]},
+                                           {menu.about, m_menuItems[2]}}) {
+            if (sameName(item, wanted))
+                return object;
+        }
     }
-    return nullptr;
+    const std::optional<std::size_t> index = controlNamed(m_layout, wanted);
+    return index && *index < m_byLayoutIndex.size() ? m_byLayoutIndex[*index] : nullptr;
 }
 
 void Form::startTimers()

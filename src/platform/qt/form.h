@@ -13,6 +13,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -89,7 +90,7 @@ private:
     EventSink m_sink;
     QWidget *m_client = nullptr;
     QMenuBar *m_menuBar = nullptr;
-    std::vector<std::pair<QString, QObject *>> m_controls;
+    std::array<QObject *, 3> m_menuItems{}; // "&Jeu", "&Quitter", "&A propos de..."
     std::vector<QObject *> m_byLayoutIndex;
     std::vector<Timer *> m_timers;
     std::vector<QWidget *> m_tabOrder;
