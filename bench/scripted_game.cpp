@@ -51,7 +51,7 @@ ScriptedGame::~ScriptedGame()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void ScriptedGame::Runtime::end(int)
+void ScriptedGame::Runtime::endNow(int)
 {
     m_game.m_ended = true;
     qt::inputBox::dismiss();

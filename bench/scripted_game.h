@@ -101,10 +101,12 @@ private:
     class Runtime : public qt::QtRuntime {
     public:
         Runtime(WatchedApplication &app, ScriptedGame &game) : QtRuntime(app), m_game(game) {}
-        void end(int) override;
         void errorBox(std::string_view, std::string_view message) override;
         std::unique_ptr<runtime::Window> createWindow(const ScreenLayout &layout, runtime::PictureSource &pictures,
                                                       runtime::WindowEvents &events) override;
+
+    protected:
+        void endNow(int) override;
 
     private:
         ScriptedGame &m_game;

@@ -18,13 +18,7 @@ public:
     }
     float displayWidth() const override { return m_inner.displayWidth(); }
     float displayHeight() const override { return m_inner.displayHeight(); }
-    std::string inputBox(std::string_view prompt, std::string_view title) override
-    {
-        return m_inner.inputBox(prompt, title);
-    }
     void errorBox(std::string_view title, std::string_view message) override { m_inner.errorBox(title, message); }
-    int run() override { return m_inner.run(); }
-    void end(int status) override { m_inner.end(status); }
     std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
                                                     runtime::PixelRect part) const override
     {
@@ -32,6 +26,13 @@ public:
     }
 
 protected:
+    std::string askInputBox(std::string_view prompt, std::string_view title) override
+    {
+        return m_inner.inputBox(prompt, title);
+    }
+    int runLoop() override { return m_inner.run(); }
+    void endNow(int status) override { m_inner.end(status); }
+
     runtime::Runtime &m_inner;
 };
 

@@ -36,12 +36,11 @@ std::vector<std::size_t> containersOf(const ScreenLayout &layout, std::size_t co
     std::vector<std::size_t> boxes;
     std::string_view container = layout.controls[control].container;
     while (!container.empty() && boxes.size() < layout.controls.size()) {
-        const auto box = std::find_if(layout.controls.begin(), layout.controls.end(),
-                                      [&](const ControlLayout &c) { return c.name == container; });
-        if (box == layout.controls.end())
+        const std::optional<std::size_t> box = controlNamed(layout, container);
+        if (!box)
             break;
-        boxes.push_back(static_cast<std::size_t>(box - layout.controls.begin()));
-        container = box->container;
+        boxes.push_back(*box);
+        container = layout.controls[*box].container;
     }
     return boxes;
 }

@@ -7,6 +7,8 @@
 #include "picture_id.h"
 #include "screen_id.h"
 
+#include <cstddef>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -116,5 +118,10 @@ constexpr bool sameName(std::string_view a, std::string_view b)
     }
     return true;
 }
+
+// The place in the layout's list of the control of that name, letter case
+// ignored, as every control name is; none if the window has no such control.
+// The one way the game, its runtimes and its tests find a control by name.
+std::optional<std::size_t> controlNamed(const ScreenLayout &layout, std::string_view name);
 
 } // namespace tolvane

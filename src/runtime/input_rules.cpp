@@ -12,7 +12,7 @@ namespace {
 using Action = InputDecision::Action;
 using Key = KeyPress::Key;
 
-InputDecision act(Action action, ControlIndex control = 0) { return {action, control, false, std::nullopt}; }
+InputDecision act(Action action, ControlIndex control = 0) { return {action, control, false, std::nullopt, false}; }
 
 } // namespace
 
@@ -48,10 +48,11 @@ bool WindowInput::canFocus(ControlIndex control) const
     return takesFocus(m_layout.controls[control].kind) && shownInItsBoxes(control);
 }
 
-InputDecision WindowInput::focusOn(std::optional<ControlIndex> control)
+InputDecision WindowInput::focusOn(std::optional<ControlIndex> control, bool byKeyboard)
 {
     m_focus = control;
-    return {Action::Nothing, 0, true, control};
+    const bool textBox = control && m_layout.controls[*control].kind == ControlKind::TextBox;
+    return {Action::Nothing, 0, true, control, byKeyboard && textBox};
 }
 
 InputDecision WindowInput::shown()
@@ -129,7 +130,7 @@ InputDecision WindowInput::altLetter(char letter)
     for (ControlIndex i = 0; i < m_layout.controls.size(); ++i) {
         if (m_accelerator[i] == letter && canFocus(i)) {
             m_focus = i;
-            return {Action::Click, i, true, i};
+            return {Action::Click, i, true, i, false};
         }
     }
     if (m_layout.menu.present() && letter == acceleratorOf(gameMenuCaption)) {
@@ -163,12 +164,12 @@ InputDecision WindowInput::click(ControlIndex control)
     switch (m_layout.controls[control].kind) {
     case ControlKind::CommandButton:
         m_focus = control;
-        return {Action::Click, control, true, control};
+        return {Action::Click, control, true, control, false};
     case ControlKind::Image:
         return act(Action::Click, control);
     case ControlKind::TextBox:
     case ControlKind::PictureBox:
-        return focusOn(control);
+        return focusOn(control, false);
     default:
         return act(Action::Nothing);
     }

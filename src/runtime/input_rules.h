@@ -52,7 +52,9 @@ struct KeyPress {
 };
 
 // What the window does with one input. When `moveFocus` is set the focus
-// goes first to `focus` (none: it leaves every control).
+// goes first to `focus` (none: it leaves every control); with `selectAll`,
+// the text box it reaches has its whole text selected, as a box reached by
+// the keyboard in a dialog (a click puts the caret where it lands instead).
 struct InputDecision {
     enum class Action {
         Nothing,
@@ -68,6 +70,7 @@ struct InputDecision {
     ControlIndex control = 0;
     bool moveFocus = false;
     std::optional<ControlIndex> focus;
+    bool selectAll = false;
 
     bool operator==(const InputDecision &) const = default;
 };
@@ -103,7 +106,7 @@ public:
 
 private:
     InputDecision moveFocus(bool backwards);
-    InputDecision focusOn(std::optional<ControlIndex> control);
+    InputDecision focusOn(std::optional<ControlIndex> control, bool byKeyboard = true);
     InputDecision altLetter(char letter);
     InputDecision menuKey(const KeyPress &press);
 

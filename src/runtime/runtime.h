@@ -43,7 +43,9 @@ public:
     // while it is open, which closes it at once. Only one is open at a time:
     // asked for while one is open (a timer's handler), it returns the empty
     // text at once, opens nothing and makes no sound, and the open one stays.
-    virtual std::string inputBox(std::string_view prompt, std::string_view title) = 0;
+    // (That guard, and End's, are kept here once; a runtime opens the box in
+    // askInputBox.)
+    std::string inputBox(std::string_view prompt, std::string_view title);
 
     // The box of an untrapped error: the title, the message, one OK button.
     // Modal like the input box; returns once the player has dismissed it.
@@ -52,12 +54,14 @@ public:
     // The message loop: delivers every event, one at a time, until end() is
     // called, then returns end()'s status; after end() it returns that status
     // at once.
-    virtual int run() = 0;
+    int run();
     // End, from anywhere, a handler waiting in the input box included: every
     // window leaves the screen at once, no timer ticks and no event is
     // delivered any more, an open input box closes as on "Annuler", every
-    // message loop comes to an end, and run() returns `status`.
-    virtual void end(int status) = 0;
+    // message loop comes to an end, and run() returns `status`. Only the
+    // first call counts.
+    void end(int status);
+    bool hasEnded() const { return m_ended; }
 
     // Decodes the part `part` of a picture file (baseline JPEG or GIF89a, the
     // whole file in memory), in the picture's own pixels; an empty part
@@ -70,6 +74,21 @@ public:
     // on (dpi / 96 on Windows): the scale of picture its windows will want
     // first, which can be decoded ahead. 1 where the runtime cannot tell.
     virtual double displayPixelRatio() const { return 1.0; }
+
+protected:
+    // The runtime's own parts of the calls above, each called at most once per
+    // open box, once per run and once at the end, never after it.
+    virtual std::string askInputBox(std::string_view prompt, std::string_view title) = 0;
+    // Until the runtime's loop ends (End ends it); the status of a loop ended
+    // otherwise.
+    virtual int runLoop() = 0;
+    // Everything stops at once, as end() says.
+    virtual void endNow(int status) = 0;
+
+private:
+    bool m_ended = false;
+    int m_status = 0;
+    bool m_inputBoxOpen = false;
 };
 
 } // namespace tolvane::runtime

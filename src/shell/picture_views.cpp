@@ -39,15 +39,6 @@ Box pixels(int left, int top, int width, int height)
     return {l, t, l + width / twipsPerPixel, t + height / twipsPerPixel};
 }
 
-const ControlLayout *findControl(const ScreenLayout &layout, std::string_view name)
-{
-    for (const ControlLayout &c : layout.controls) {
-        if (c.name == name)
-            return &c;
-    }
-    return nullptr;
-}
-
 // Where a container's inner area starts in the client area, and the part of
 // the client area it can show.
 struct Area {
@@ -58,9 +49,10 @@ struct Area {
 Area areaOf(const ScreenLayout &layout, std::string_view container)
 {
     const Box client{0, 0, layout.clientWidth / twipsPerPixel, layout.clientHeight / twipsPerPixel};
-    const ControlLayout *box = container.empty() ? nullptr : findControl(layout, container);
-    if (!box)
+    const std::optional<std::size_t> found = container.empty() ? std::nullopt : controlNamed(layout, container);
+    if (!found)
         return {0, 0, client};
+    const ControlLayout *box = &layout.controls[*found];
     const Area outer = areaOf(layout, box->container);
     const Box rect = pixels(box->left, box->top, box->width, box->height).moved(outer.originX, outer.originY);
     const Box inner = rect.inset(pictureBoxBorder);

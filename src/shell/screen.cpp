@@ -92,12 +92,12 @@ runtime::Window &Screen::window() const
 runtime::ControlIndex Screen::controlOf(std::string_view name, ControlKind kind) const
 {
     window();
-    const auto &controls = layout().controls;
-    for (runtime::ControlIndex i = 0; i < controls.size(); ++i) {
-        if (sameName(controls[i].name, name))
-            return controls[i].kind == kind ? i : throw RuntimeError::propertyNotSupported(name);
-    }
-    throw RuntimeError::controlNotFound(name);
+    const std::optional<std::size_t> found = controlNamed(layout(), name);
+    if (!found)
+        throw RuntimeError::controlNotFound(name);
+    if (layout().controls[*found].kind != kind)
+        throw RuntimeError::propertyNotSupported(name);
+    return *found;
 }
 
 control::Label Screen::label(std::string_view name) const { return {*this, controlOf(name, ControlKind::Label)}; }

@@ -209,12 +209,7 @@ private:
 
     static std::size_t screenIndex(const Screen &screen, std::string_view control)
     {
-        const auto &controls = screen.layout().controls;
-        for (std::size_t i = 0; i < controls.size(); ++i) {
-            if (sameName(controls[i].name, control))
-                return i;
-        }
-        return controls.size();
+        return controlNamed(screen.layout(), control).value_or(screen.layout().controls.size());
     }
 
     bool visible(const Screen &screen, std::string_view control) const

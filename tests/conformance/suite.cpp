@@ -57,10 +57,8 @@ struct Recorder final : runtime::WindowEvents {
 
 ControlIndex indexOf(const ScreenLayout &layout, std::string_view name)
 {
-    for (ControlIndex i = 0; i < layout.controls.size(); ++i) {
-        if (sameName(layout.controls[i].name, name))
-            return i;
-    }
+    if (const std::optional<std::size_t> index = controlNamed(layout, name))
+        return *index;
     std::abort(); // the suite names only controls that its layouts have
 }
 

@@ -61,6 +61,10 @@ TEST(ControlRules, TabOrderHoldsTheControlsThatTakeTheFocusByTabIndex)
     const ScreenLayout &title = layoutOf(ScreenId::TOLVANE1);
     EXPECT_EQ(containersOf(title, 1).size(), 1u);
     EXPECT_TRUE(containersOf(title, 0).empty());
+    // A control by name, in any letter case; a name the window lacks finds none.
+    EXPECT_EQ(controlNamed(title, "picture1"), std::optional<std::size_t>(0));
+    EXPECT_EQ(controlNamed(layoutOf(ScreenId::tolvane7), "suite"), controlNamed(layoutOf(ScreenId::tolvane7), "SUITE"));
+    EXPECT_FALSE(controlNamed(title, "Picture").has_value());
 }
 
 TEST(ControlRules, ACaptionReadsWithoutItsMarksAndBreaksAtEachLineEnd)

@@ -100,10 +100,8 @@ KeyPress keyOf(std::string text)
 
 std::size_t indexOf(const ScreenLayout &layout, std::string_view name)
 {
-    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
-        if (layout.controls[i].name == name)
-            return i;
-    }
+    if (const std::optional<std::size_t> index = controlNamed(layout, name))
+        return *index;
     ADD_FAILURE() << "no control " << name << " on " << layout.name;
     return 0;
 }

@@ -19,10 +19,8 @@ namespace {
 
 const ControlLayout *find(const ScreenLayout &screen, std::string_view name)
 {
-    for (const ControlLayout &c : screen.controls)
-        if (sameName(c.name, name))
-            return &c;
-    return nullptr;
+    const std::optional<std::size_t> index = controlNamed(screen, name);
+    return index ? &screen.controls[*index] : nullptr;
 }
 
 // For spot checks: a missing control reads as an empty one, so the check fails

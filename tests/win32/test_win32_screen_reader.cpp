@@ -161,10 +161,8 @@ void typeAnswer(const Found &found, const std::string &answer)
 
 std::string captionOf(ScreenId screen, std::string_view control)
 {
-    for (const ControlLayout &c : layoutOf(screen).controls)
-        if (sameName(c.name, control))
-            return shownCaption(c.caption).text;
-    return "?";
+    const std::optional<std::size_t> index = controlNamed(layoutOf(screen), control);
+    return index ? shownCaption(layoutOf(screen).controls[*index].caption).text : std::string("?");
 }
 
 std::wstring gameProgram()

@@ -64,10 +64,8 @@ float HeadlessRuntime::displayWidth() const { return float(m_desktop.displayWidt
 
 float HeadlessRuntime::displayHeight() const { return float(m_desktop.displayHeight * twipsPerPixel); }
 
-std::string HeadlessRuntime::inputBox(std::string_view prompt, std::string_view title)
+std::string HeadlessRuntime::askInputBox(std::string_view prompt, std::string_view title)
 {
-    if (m_ended || m_box)
-        return {};
     m_prompts.push_back({std::string(prompt), std::string(title), m_now});
     m_box.emplace();
     if (m_inputBoxPlayer)
@@ -76,7 +74,7 @@ std::string HeadlessRuntime::inputBox(std::string_view prompt, std::string_view 
         answerInputBox(true);
     const OpenBox box = std::move(*m_box);
     m_box.reset();
-    if (m_ended || !box.answered || !box.ok)
+    if (hasEnded() || !box.answered || !box.ok)
         return {};
     return box.field;
 }
@@ -116,10 +114,10 @@ void HeadlessRuntime::errorBox(std::string_view title, std::string_view message)
     m_errorBoxOpen = false;
 }
 
-int HeadlessRuntime::run()
+int HeadlessRuntime::runLoop()
 {
     const std::int64_t limit = m_now + giveUpAfterMs;
-    while (!m_ended) {
+    while (!hasEnded()) {
         const std::int64_t due = nextTimerDue();
         if (due < 0 || due > limit)
             return -1;
@@ -128,11 +126,8 @@ int HeadlessRuntime::run()
     return m_status;
 }
 
-void HeadlessRuntime::end(int status)
+void HeadlessRuntime::endNow(int status)
 {
-    if (m_ended)
-        return;
-    m_ended = true;
     m_status = status;
     if (m_box && !m_box->answered)
         answerInputBox(false);
@@ -173,7 +168,7 @@ std::int64_t HeadlessRuntime::nextTimerDue() const
 void HeadlessRuntime::advance(std::int64_t ms)
 {
     const std::int64_t until = m_now + std::max<std::int64_t>(0, ms);
-    while (!m_ended) {
+    while (!hasEnded()) {
         const auto tick = m_timers.takeDue(double(until));
         if (!tick)
             break;

@@ -41,12 +41,7 @@ public:
                                                   runtime::WindowEvents &events) override;
     float displayWidth() const override;
     float displayHeight() const override;
-    std::string inputBox(std::string_view prompt, std::string_view title) override;
     void errorBox(std::string_view title, std::string_view message) override;
-    // Moves the clock on until the game ends; a game left alone ends only by
-    // itself, so this gives up after an hour of virtual time and returns -1.
-    int run() override;
-    void end(int status) override;
     std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
                                                     runtime::PixelRect part) const override;
 
@@ -95,7 +90,6 @@ public:
     void setErrorBoxPlayer(ErrorBoxPlayer player) { m_errorBoxPlayer = std::move(player); }
     bool errorBoxOpen() const { return m_errorBoxOpen; }
 
-    bool hasEnded() const { return m_ended; }
     int exitStatus() const { return m_status; }
     // The title and message of every error box shown.
     const std::vector<std::pair<std::string, std::string>> &errorBoxes() const { return m_errorBoxes; }
@@ -106,6 +100,13 @@ public:
     HeadlessWindow *window(std::string_view name) const;
     // The window in front with the focus, if any is visible.
     HeadlessWindow *activeWindow() const { return m_active; }
+
+protected:
+    std::string askInputBox(std::string_view prompt, std::string_view title) override;
+    // Moves the clock on until the game ends; a game left alone ends only by
+    // itself, so this gives up after an hour of virtual time and returns -1.
+    int runLoop() override;
+    void endNow(int status) override;
 
 private:
     friend class HeadlessWindow;
@@ -133,7 +134,6 @@ private:
     std::vector<Prompt> m_prompts;
     ErrorBoxPlayer m_errorBoxPlayer;
     bool m_errorBoxOpen = false;
-    bool m_ended = false;
     int m_status = 0;
     std::vector<std::pair<std::string, std::string>> m_errorBoxes;
     mutable std::atomic<int> m_decodes{0};

@@ -102,11 +102,7 @@ void HeadlessWindow::setTimerEnabled(runtime::ControlIndex timer, bool enabled)
 
 std::optional<runtime::ControlIndex> HeadlessWindow::find(std::string_view control) const
 {
-    for (runtime::ControlIndex i = 0; i < m_layout.controls.size(); ++i) {
-        if (sameName(m_layout.controls[i].name, control))
-            return i;
-    }
-    return std::nullopt;
+    return controlNamed(m_layout, control);
 }
 
 runtime::ControlIndex HeadlessWindow::indexOf(std::string_view control) const

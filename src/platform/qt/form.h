@@ -13,6 +13,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -82,6 +83,8 @@ private:
     // The rules told where Qt has the focus (a click, a screen reader).
     void readFocus();
     void apply(const runtime::InputDecision &decision);
+    // A command button or an image clicked, by the mouse or by assistive technology.
+    void clicked(std::size_t index);
     void raiseEvent(const QString &control, const QString &event);
 
     const ScreenLayout &m_layout;
@@ -89,7 +92,7 @@ private:
     EventSink m_sink;
     QWidget *m_client = nullptr;
     QMenuBar *m_menuBar = nullptr;
-    std::vector<std::pair<QString, QObject *>> m_controls;
+    std::array<QObject *, 3> m_menuItems{}; // "&Jeu", "&Quitter", "&A propos de..."
     std::vector<QObject *> m_byLayoutIndex;
     std::vector<Timer *> m_timers;
     std::vector<QWidget *> m_tabOrder;

@@ -55,10 +55,8 @@ double QtRuntime::displayPixelRatio() const
     return screen ? screen->devicePixelRatio() : 1.0;
 }
 
-std::string QtRuntime::inputBox(std::string_view prompt, std::string_view title)
+std::string QtRuntime::askInputBox(std::string_view prompt, std::string_view title)
 {
-    if (m_ended)
-        return {};
     return toUtf8(inputBox::ask(toQString(prompt), toQString(title), m_frame));
 }
 
@@ -67,22 +65,16 @@ void QtRuntime::errorBox(std::string_view title, std::string_view message)
     showErrorBox(toQString(title), toQString(message));
 }
 
-int QtRuntime::run()
+int QtRuntime::runLoop()
 {
-    if (m_ended)
-        return m_status;
     m_running = true;
     const int status = m_app.exec();
     m_running = false;
-    return m_ended ? m_status : status;
+    return status;
 }
 
-void QtRuntime::end(int status)
+void QtRuntime::endNow(int status)
 {
-    if (m_ended)
-        return;
-    m_ended = true;
-    m_status = status;
     // Everything stops at once: the windows leave the screen and say nothing
     // more, and an open input box closes as on "Annuler".
     for (QWidget *widget : QApplication::topLevelWidgets()) {

@@ -25,12 +25,14 @@ public:
     float displayWidth() const override;
     float displayHeight() const override;
     double displayPixelRatio() const override;
-    std::string inputBox(std::string_view prompt, std::string_view title) override;
     void errorBox(std::string_view title, std::string_view message) override;
-    int run() override;
-    void end(int status) override;
     std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
                                                     runtime::PixelRect part) const override;
+
+protected:
+    std::string askInputBox(std::string_view prompt, std::string_view title) override;
+    int runLoop() override;
+    void endNow(int status) override;
 
 private:
     QApplication &m_app;
@@ -38,9 +40,7 @@ private:
     KeyRouter m_keys;
     runtime::ActivationOrder<Form> m_activation;
     bool m_fontsReady = false;
-    bool m_ended = false;
     bool m_running = false;
-    int m_status = 0;
 };
 
 } // namespace tolvane::qt

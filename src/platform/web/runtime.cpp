@@ -51,42 +51,34 @@ float WebRuntime::displayWidth() const { return twipsFromPixels(page_display_wid
 
 float WebRuntime::displayHeight() const { return twipsFromPixels(page_display_height()); }
 
-std::string WebRuntime::inputBox(std::string_view prompt, std::string_view title)
+std::string WebRuntime::askInputBox(std::string_view prompt, std::string_view title)
 {
-    if (m_inputBoxOpen || m_ended)
-        return {}; // one box at a time: a second one gives the empty text at once
-    m_inputBoxOpen = true;
     page_input_box_open(std::string(prompt).c_str(), std::string(title).c_str(), "OK", "Annuler");
-    while (!m_ended && page_input_box_state() == 0)
+    while (!hasEnded() && page_input_box_state() == 0)
         pumpOnce();
-    const bool ok = !m_ended && page_input_box_state() == 1;
+    const bool ok = !hasEnded() && page_input_box_state() == 1;
     std::string answer = ok ? boxText(page_input_box_text) : std::string();
     page_input_box_close();
-    m_inputBoxOpen = false;
     return answer;
 }
 
 void WebRuntime::errorBox(std::string_view title, std::string_view message)
 {
     page_error_box_open(std::string(title).c_str(), std::string(message).c_str(), "OK");
-    while (!m_ended && page_error_box_state() == 0)
+    while (!hasEnded() && page_error_box_state() == 0)
         pumpOnce();
     page_error_box_close();
 }
 
-int WebRuntime::run()
+int WebRuntime::runLoop()
 {
-    while (!m_ended)
+    while (!hasEnded())
         pumpOnce();
-    return m_status;
+    return 0;
 }
 
-void WebRuntime::end(int status)
+void WebRuntime::endNow(int)
 {
-    if (m_ended)
-        return;
-    m_ended = true;
-    m_status = status;
     m_timers.stopAll();
     for (const auto &[id, window] : m_windows)
         window->leaveScreen();
@@ -161,7 +153,7 @@ void WebRuntime::pumpOnce(double longestSleepMs, bool timers)
     // Input first, then the timers that are due, each one event at a time:
     // any of them may end the game or destroy windows. Once the game has
     // ended nothing is delivered, and the loops of the tests only sleep.
-    if (!m_ended && (deliverInput() || (timers && fireDueTimer())))
+    if (!hasEnded() && (deliverInput() || (timers && fireDueTimer())))
         return;
     double sleep = longestSleepMs;
     if (const auto due = m_timers.nextDue(); due && timers)

@@ -40,10 +40,7 @@ public:
                                                   runtime::WindowEvents &events) override;
     float displayWidth() const override;
     float displayHeight() const override;
-    std::string inputBox(std::string_view prompt, std::string_view title) override;
     void errorBox(std::string_view title, std::string_view message) override;
-    int run() override;
-    void end(int status) override;
     std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
                                                     runtime::PixelRect part) const override;
 
@@ -55,6 +52,11 @@ public:
     // For the windows: their timers, counting from when they are added.
     runtime::TimerSchedule &timers() { return m_timers; }
     void forget(int window);
+
+protected:
+    std::string askInputBox(std::string_view prompt, std::string_view title) override;
+    int runLoop() override;
+    void endNow(int status) override;
 
 private:
     // The conformance suite's player pumps the loop itself and acts inside
@@ -79,9 +81,7 @@ private:
     std::map<int, WebWindow *> m_windows;
     runtime::TimerSchedule m_timers; // on the page's clock
     std::function<void()> m_loopHook;
-    bool m_inputBoxOpen = false;
-    bool m_ended = false;
-    int m_status = 0;
+
 };
 
 } // namespace tolvane::web

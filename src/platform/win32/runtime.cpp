@@ -82,10 +82,8 @@ float Win32Runtime::displayHeight() const
     return twipsFromPixels(GetSystemMetrics(SM_CYSCREEN), displayDpi());
 }
 
-std::string Win32Runtime::inputBox(std::string_view prompt, std::string_view title)
+std::string Win32Runtime::askInputBox(std::string_view prompt, std::string_view title)
 {
-    if (m_ended || m_inputBox)
-        return {}; // one box at a time: a second one gives the empty text at once
     // The box belongs to the game's active window, if any: the dialog
     // manager disables that one while the box is open and gives it the
     // activation back when the box closes. The game's other windows wait
@@ -104,7 +102,7 @@ std::string Win32Runtime::inputBox(std::string_view prompt, std::string_view tit
         if (IsWindow(window))
             EnableWindow(window, TRUE);
     }
-    if (!ok || m_ended)
+    if (!ok || hasEnded())
         return {};
     return narrow(typed);
 }
@@ -131,30 +129,25 @@ void Win32Runtime::dispatch(MSG &message)
     DispatchMessageW(&message);
 }
 
-int Win32Runtime::run()
+int Win32Runtime::runLoop()
 {
     MSG message;
-    while (!m_ended) {
+    while (!hasEnded()) {
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0) {
             // Someone asked the program to quit: treat it as End.
-            if (!m_ended)
-                end(static_cast<int>(message.wParam));
+            end(static_cast<int>(message.wParam));
             break;
         }
         if (got < 0)
             break;
         dispatch(message);
     }
-    return m_status;
+    return 0;
 }
 
-void Win32Runtime::end(int status)
+void Win32Runtime::endNow(int)
 {
-    if (m_ended)
-        return;
-    m_ended = true;
-    m_status = status;
     // Everything stops at once: the windows leave the screen, no timer ticks
     // again, and an open input box closes as on Cancel.
     for (Win32Window *window : m_windows)

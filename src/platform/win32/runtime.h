@@ -32,14 +32,11 @@ public:
     // The display's dots per inch: its monitor's own, which differs from the
     // system's once the scale has changed without signing out.
     int displayDpi() const;
-    std::string inputBox(std::string_view prompt, std::string_view title) override;
     void errorBox(std::string_view title, std::string_view message) override;
-    int run() override;
-    void end(int status) override;
     std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
                                                     runtime::PixelRect part) const override;
 
-    bool ended() const { return m_ended; }
+    bool ended() const { return hasEnded(); }
     // The input box while it is open, else null.
     HWND inputBoxWindow() const { return m_inputBox; }
 
@@ -53,6 +50,11 @@ public:
     // The game's window on view that was active last, other than `leaving`.
     Win32Window *lastActiveBut(Win32Window *leaving) const;
 
+protected:
+    std::string askInputBox(std::string_view prompt, std::string_view title) override;
+    int runLoop() override;
+    void endNow(int status) override;
+
 private:
     friend struct testing::Probe;
     // One message through the game's keys (Win32Window::handleKey) and on to
@@ -65,8 +67,6 @@ private:
     std::vector<Win32Window *> m_windows;
     runtime::ActivationOrder<Win32Window> m_activated;
     HWND m_inputBox = nullptr;
-    bool m_ended = false;
-    int m_status = 0;
 };
 
 } // namespace tolvane::win32

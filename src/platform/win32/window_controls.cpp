@@ -155,11 +155,7 @@ void Win32Window::scaleTo(int dpi)
 
 runtime::ControlIndex Win32Window::indexOf(std::string_view name) const
 {
-    for (std::size_t i = 0; i < m_layout.controls.size(); ++i) {
-        if (sameName(m_layout.controls[i].name, name))
-            return i;
-    }
-    return none;
+    return controlNamed(m_layout, name).value_or(none);
 }
 
 HWND Win32Window::controlWindow(std::string_view name) const

@@ -34,6 +34,15 @@ const ScreenLayout &layoutOf(ScreenId id)
     std::abort();
 }
 
+std::optional<std::size_t> controlNamed(const ScreenLayout &layout, std::string_view name)
+{
+    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+        if (sameName(layout.controls[i].name, name))
+            return i;
+    }
+    return std::nullopt;
+}
+
 ClientArea largestClientArea()
 {
     ClientArea largest;

@@ -45,7 +45,7 @@ using qt::Timer;
 
 WatchedRuntime::WatchedRuntime() : QtRuntime(*qobject_cast<QApplication *>(QCoreApplication::instance())) {}
 
-void WatchedRuntime::end(int status)
+void WatchedRuntime::endNow(int status)
 {
     exitStatus = status;
     qt::inputBox::dismiss();

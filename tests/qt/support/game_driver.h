@@ -30,7 +30,6 @@ using qt::Form;
 class WatchedRuntime : public qt::QtRuntime {
 public:
     WatchedRuntime();
-    void end(int status) override;
     void errorBox(std::string_view title, std::string_view message) override;
     // Pictures named in brokenPictures do not decode, as a broken file would not.
     std::unique_ptr<runtime::Picture> decodePicture(std::span<const unsigned char> file,
@@ -43,6 +42,9 @@ public:
     ScaledLayouts timers; // timers.scale shortens every timer of the game
     std::optional<int> exitStatus;
     int errorBoxes = 0;
+
+protected:
+    void endNow(int status) override;
 };
 
 // Types text key by key into a widget, any Unicode included.
