@@ -51,7 +51,7 @@ def title_window_at_once(chromium, url):
 def addresses(path):
     with open(path, encoding='utf-8') as f:
         text = f.read()
-    named = re.findall(r'''(?:src|href|data-src|data-sharp|data-program)\s*=\s*["'](?!data:)([^"']*)|url\((?!"?data:|"'\+Desktop)([^)]*)\)''', text)
+    named = re.findall(r'''(?:src|href|data-src|data-sharp|data-program)\s*=\s*["'](?!data:)([^"']*)|url\((?!"?data:|"'\+)([^)]*)\)''', text)
     return sorted(a or b for a, b in named)
 
 
@@ -93,11 +93,12 @@ def windows_placed_as_on_the_desktop(chromium):
     display_width, display_height = chromium.driver.execute_script(
         'return [document.documentElement.clientWidth, document.documentElement.clientHeight]')
     chromium.wait_for_text('Quel est ton nom jeune bon à rien ?')
-    # The name box: centred across, its top a third of the way down.
+    # The name box: centred across, its top a third of the way down, each rounded down
+    # to the pixel (runtime/input_box.h).
     left, top, width = chromium.driver.execute_script("""
       const b = document.querySelector('section.box');
       return [b.offsetLeft, b.offsetTop, b.offsetWidth];""")
-    assert abs(left - (display_width - width) / 2) <= 0.5 and abs(top - display_height / 3) <= 0.5, (left, top)
+    assert (left, top) == ((display_width - width) // 2, display_height // 3), (left, top, width)
     assert [chromium.button(name).text for name in ('OK', 'Annuler')] == ['OK', 'Annuler']
     chromium.press(Keys.ENTER)
     chromium.wait_for_text('grosse vache moche')
@@ -193,8 +194,20 @@ def accessibility_tree(chromium):
     live = chromium.driver.execute_script(
         "return [...document.querySelectorAll('.label')].every(l => l.getAttribute('aria-live') === 'polite')")
     assert live
+    # The answer box is named as on Windows, and the buttons carry their Alt letter.
+    assert ('textbox', 'Réponse') in nodes, nodes
+    shortcut = chromium.driver.execute_script(
+        "return document.querySelector('section.window.active button.button').getAttribute('aria-keyshortcuts')")
+    assert shortcut == 'Alt+R', shortcut
     chromium.click(chromium.element('input'))
     chromium.type('bof')
+    # Reached again by the keyboard, the answer box has its whole text selected.
+    selection = "const e = document.activeElement; return e.tagName === 'INPUT' && [e.selectionStart, e.selectionEnd];"
+    chromium.press(Keys.TAB)
+    chromium.wait_for('the focus gone on from the answer box', lambda: chromium.driver.execute_script(selection) is False)
+    chromium.shift_tab()
+    chromium.wait_for('the answer box reached by Shift+Tab, its text selected',
+                      lambda: chromium.driver.execute_script(selection) == [0, 3])
     chromium.alt('r')
     chromium.wait_for_text('FAUX : MARZELLE !')
     assert ('StaticText', '      FAUX : MARZELLE !') in chromium.accessible_nodes(), chromium.accessible_nodes()
