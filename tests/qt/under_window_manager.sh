@@ -18,7 +18,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# Only the abstract socket: a display number freed by another test as this one
+# takes it cannot lose this server its socket file to that one's clean-up.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -nolisten unix 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 # The display number, written by Xvfb once it takes clients.
 for _ in $(seq 200); do

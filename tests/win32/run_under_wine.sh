@@ -48,7 +48,10 @@ trap 'exit 143' INT TERM
 exec 3>"$work/display"
 # 1024 x 768 at 96 dpi, as large in inches at any other scale.
 scale=${dpi:-96}
-Xvfb -displayfd 3 -screen 0 "$((1024 * scale / 96))x$((768 * scale / 96))x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Only the abstract socket: a display number freed by another test as this one
+# takes it cannot lose this server its socket file to that one's clean-up.
+Xvfb -displayfd 3 -screen 0 "$((1024 * scale / 96))x$((768 * scale / 96))x24" -nolisten tcp -nolisten unix \
+    >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 exec 3>&-
 for _ in $(seq 100); do
