@@ -62,6 +62,25 @@ ControlIndex indexOf(const ScreenLayout &layout, std::string_view name)
     std::abort(); // the suite names only controls that its layouts have
 }
 
+// A desktop hands the activation on in its own time, and a window manager
+// may hand it more than once (late, to a window shown before): true once the
+// window is active and has stayed so for 100 ms, within two seconds.
+bool settledActive(Player &player, runtime::Window &window)
+{
+    const long long start = player.clock();
+    long long since = -1;
+    while (player.clock() - start < 2000) {
+        if (!player.isActive(window))
+            since = -1;
+        else if (since < 0)
+            since = player.clock();
+        else if (player.clock() - since >= 100)
+            return true;
+        player.wait(10);
+    }
+    return false;
+}
+
 // Windows opened on the player's runtime for one group, with the pictures
 // they show, all closed when the group is done.
 class Desk {
@@ -101,9 +120,7 @@ public:
         w.setLeft(float(r.displayWidth() / 2.0 - w.width() / 2.0));
         w.setTop(float(r.displayHeight() / 2.0 - w.height() / 2.0));
         w.show();
-        // In front and taking the keys: a desktop hands the activation on in its own time.
-        for (const long long start = m_player.clock(); !m_player.isActive(w) && m_player.clock() - start < 2000;)
-            m_player.wait(10);
+        settledActive(m_player, w);
         return opened;
     }
 
@@ -187,15 +204,7 @@ private:
 
     // A desktop hands the activation on in its own time (a window manager's
     // round trip): the window becomes active within two seconds or not at all.
-    bool becomesActive(runtime::Window &window)
-    {
-        for (int waited = 0; !p.isActive(window); waited += 20) {
-            if (waited >= 2000)
-                return false;
-            p.wait(20);
-        }
-        return true;
-    }
+    bool becomesActive(runtime::Window &window) { return settledActive(p, window); }
 
     // Time passes until `done`, `deadlineMs` at most; whether it came.
     bool waitFor(const std::function<bool()> &done, int deadlineMs)

@@ -43,6 +43,14 @@ void sendText(const std::wstring &text)
     send(inputs);
 }
 
+bool pointReaches(HWND hwnd, POINT client)
+{
+    if (!ClientToScreen(hwnd, &client))
+        return false;
+    const HWND under = WindowFromPoint(client);
+    return under && (under == hwnd || IsChild(hwnd, under));
+}
+
 void sendClick(HWND hwnd, POINT client)
 {
     ClientToScreen(hwnd, &client);

@@ -21,4 +21,9 @@ void sendText(const std::wstring &text);
 // A left click at a point of a window's client area.
 void sendClick(HWND hwnd, POINT client);
 
+// Whether a click at that point would reach the window (or one of its child
+// windows) now: the desktop has it there, in front, as the window manager
+// left it. A window just shown or moved may not be yet.
+bool pointReaches(HWND hwnd, POINT client);
+
 } // namespace tolvane::win32::testing

@@ -223,8 +223,11 @@ void keys(std::initializer_list<std::initializer_list<WORD>> chords) { win32::te
 
 void type(const std::string &utf8) { win32::testing::sendText(win32::widen(utf8)); }
 
-void clickAt(HWND hwnd, int x, int y) // client coordinates
+// Client coordinates; sent once the point lies over the window where the
+// desktop has it (a window just shown or moved may not be there yet).
+void clickAt(HWND hwnd, int x, int y)
 {
+    waitFor([&] { return win32::testing::pointReaches(hwnd, {x, y}); }, 2000ms);
     win32::testing::sendClick(hwnd, {x, y});
 }
 void click(HWND child)

@@ -12,6 +12,7 @@
 #include "platform/qt/x11_frame.h"
 #include "platform/qt/picture.h"
 #include "platform/qt/text.h"
+#include "runtime/accessibility.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -53,7 +54,6 @@ private:
     ScaledPicture m_picture;
 };
 
-QString describe(PictureId id) { return id == PictureId::None ? QString() : toQString(pictureInfo(id).description); }
 
 // A picture that can be clicked: assistive technology can press it too,
 // since it never takes the keyboard focus.
@@ -146,6 +146,9 @@ void Form::buildControls(runtime::PictureSource &pictures)
     std::vector<QWidget *> widgets; // in layout order, for the stacking
     for (const ControlLayout &c : m_layout.controls) {
         const QString name = toQString(c.name);
+        const std::size_t index = m_byLayoutIndex.size();
+        // What assistive technology is told of it.
+        const QString spoken = toQString(runtime::accessibleControl(m_layout, index, c.caption).name);
         QWidget *parent = m_client;
         if (!c.container.empty()) {
             auto *box = controlAs<PictureBox>(toQString(c.container));
@@ -176,24 +179,26 @@ void Form::buildControls(runtime::PictureSource &pictures)
         }
         case ControlKind::TextBox:
             widget = new TextBox(parent);
+            widget->setAccessibleName(spoken);
             break;
         case ControlKind::CommandButton: {
             auto *button = new CommandButton(parent);
             button->setText(toQString(c.caption));
-            connect(button, &CommandButton::clicked, this, [this, name] { raiseEvent(name, QStringLiteral("Click")); });
+            // A click by the mouse or by assistive technology, as the rules take it.
+            connect(button, &CommandButton::clicked, this, [this, index] { clicked(index); });
             widget = button;
             break;
         }
         case ControlKind::PictureBox: {
             auto *box = new PictureBox(parent);
-            box->setPicture(ScaledPicture(pictures, c.picture), describe(c.picture));
+            box->setPicture(ScaledPicture(pictures, c.picture), spoken);
             widget = box;
             break;
         }
         case ControlKind::Image: {
             auto *image = new Image(parent);
-            image->setPicture(ScaledPicture(pictures, c.picture), c.stretch, describe(c.picture));
-            connect(image, &Image::clicked, this, [this, name] { raiseEvent(name, QStringLiteral("Click")); });
+            image->setPicture(ScaledPicture(pictures, c.picture), c.stretch, spoken);
+            connect(image, &Image::clicked, this, [this, index] { clicked(index); });
             widget = image;
             break;
         }
@@ -327,8 +332,8 @@ void Form::apply(const runtime::InputDecision &decision)
         if (decision.focus) {
             auto *widget = static_cast<QWidget *>(m_byLayoutIndex[*decision.focus]);
             widget->setFocus(Qt::TabFocusReason);
-            if (auto *box = qobject_cast<TextBox *>(widget); box && decision.action == Action::Nothing)
-                box->selectAll(); // as a text box reached by Tab in a dialog
+            if (auto *box = qobject_cast<TextBox *>(widget); box && decision.selectAll)
+                box->selectAll();
         } else if (QWidget *focus = focusWidget()) {
             focus->clearFocus();
         }
@@ -406,6 +411,12 @@ void Form::moveEvent(QMoveEvent *event)
     QWidget::moveEvent(event);
     if (windowHandle() && !windowHandle()->frameMargins().isNull())
         m_frame.margins = windowHandle()->frameMargins();
+}
+
+void Form::clicked(std::size_t index)
+{
+    readFocus();
+    apply(m_input.click(index)); // may end in this window's deletion, later
 }
 
 void Form::raiseEvent(const QString &control, const QString &event)

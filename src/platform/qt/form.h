@@ -83,6 +83,8 @@ private:
     // The rules told where Qt has the focus (a click, a screen reader).
     void readFocus();
     void apply(const runtime::InputDecision &decision);
+    // A command button or an image clicked, by the mouse or by assistive technology.
+    void clicked(std::size_t index);
     void raiseEvent(const QString &control, const QString &event);
 
     const ScreenLayout &m_layout;

@@ -1,7 +1,9 @@
 #include "platform/qt/input_box.h"
 
 #include "platform/qt/display.h"
+#include "platform/qt/text.h"
 #include "platform/qt/x11_frame.h"
+#include "runtime/input_box.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -26,6 +28,8 @@ QString ask(const QString &prompt, const QString &title, DesktopFrame &frame)
     box.setLabelText(prompt);
     box.setInputMode(QInputDialog::TextInput);
     box.setTextValue(QString());
+    box.setOkButtonText(toQString(runtime::inputBoxOk));
+    box.setCancelButtonText(toQString(runtime::inputBoxCancel));
     box.setWindowModality(Qt::ApplicationModal);
     box.adjustSize();
     // Wide enough for its title to be read whole in the frame.
@@ -36,8 +40,9 @@ QString ask(const QString &prompt, const QString &title, DesktopFrame &frame)
     // not say draws the frame of the game's windows.
     const QMargins margins = x11frame::askBeforeShow(&box, frame.managerSilent).value_or(frame.known());
     const QRect screen = display::geometry();
-    const int outerWidth = box.width() + margins.left() + margins.right();
-    const QPoint at(screen.x() + (screen.width() - outerWidth) / 2, screen.y() + screen.height() / 3);
+    const runtime::BoxPlace place =
+        runtime::inputBoxPlace(screen.width(), screen.height(), box.width() + margins.left() + margins.right());
+    const QPoint at = screen.topLeft() + QPoint(place.left, place.top);
     box.move(at);
     if (box.testAttribute(Qt::WA_WState_Created) && box.windowHandle())
         box.windowHandle()->setFramePosition(at); // placed by its frame, like the game's windows

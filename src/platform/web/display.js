@@ -74,7 +74,8 @@ mergeInto(LibraryManager.library, {
         Display.move(f, Math.round(was[i][0] * Display.displayWidth() - Display.outerWidth(f) / 2),
                      Math.round(was[i][1] * Display.displayHeight() - Display.outerHeight(f) / 2));
       });
-      [Desktop.inputBox, Desktop.errorBox].forEach(function (box) { if (box) Desktop.placeBox(box); });
+      // The program places an open box again.
+      if (Desktop.modalOpen()) Desktop.wakeProgram();
       Display.lift();
     },
 

@@ -2,9 +2,9 @@
 
 // The title window as the page draws it before its program runs: its frame,
 // title bar, menu bar and the picture boxes on view, with the same classes
-// and in the same places as desktop.js draws the program's own, which takes
-// its place. The page's policy takes no style attributes, so each part is
-// placed by a rule of the page's stylesheet.
+// and in the same places as windows.js and controls.js draw the program's
+// own, which takes its place. The page's policy takes no style attributes,
+// so each part is placed by a rule of the page's stylesheet.
 
 #include "resources/screen_layout.h"
 

@@ -4,6 +4,8 @@
 #include "platform/web/picture.h"
 #include "platform/web/window.h"
 #include "resources/control_rules.h"
+#include "runtime/desktop_words.h"
+#include "runtime/input_box.h"
 
 #include <emscripten.h>
 
@@ -17,23 +19,12 @@ namespace {
 // The page's number of each window, never given twice while the page lives.
 int nextWindow = 1;
 
-std::string boxText(int (*read)(char *, int))
-{
-    std::string text(64, '\0');
-    const int length = read(text.data(), int(text.size()) + 1);
-    if (length > int(text.size())) {
-        text.assign(std::size_t(length), '\0');
-        read(text.data(), length + 1);
-    }
-    text.resize(std::size_t(length));
-    return text;
-}
-
 } // namespace
 
 WebRuntime::WebRuntime(std::string_view title, ClientArea largestClient) : m_title(title)
 {
-    page_start(m_title.c_str(), pixelsFromTwips(largestClient.width), pixelsFromTwips(largestClient.height));
+    page_start(m_title.c_str(), std::string(runtime::closeControlName).c_str(), pixelsFromTwips(largestClient.width),
+               pixelsFromTwips(largestClient.height));
 }
 
 WebRuntime::~WebRuntime() = default;
@@ -53,21 +44,36 @@ float WebRuntime::displayHeight() const { return twipsFromPixels(page_display_he
 
 std::string WebRuntime::askInputBox(std::string_view prompt, std::string_view title)
 {
-    page_input_box_open(std::string(prompt).c_str(), std::string(title).c_str(), "OK", "Annuler");
-    while (!hasEnded() && page_input_box_state() == 0)
-        pumpOnce();
+    page_input_box_open(std::string(prompt).c_str(), std::string(title).c_str(), std::string(runtime::inputBoxOk).c_str(),
+                        std::string(runtime::inputBoxCancel).c_str());
+    waitForBox(page_input_box_state);
     const bool ok = !hasEnded() && page_input_box_state() == 1;
-    std::string answer = ok ? boxText(page_input_box_text) : std::string();
+    std::string answer = ok ? pageText(page_input_box_text) : std::string();
     page_input_box_close();
+    if (m_active)
+        m_active->takeFocus();
     return answer;
 }
 
 void WebRuntime::errorBox(std::string_view title, std::string_view message)
 {
-    page_error_box_open(std::string(title).c_str(), std::string(message).c_str(), "OK");
-    while (!hasEnded() && page_error_box_state() == 0)
-        pumpOnce();
+    page_error_box_open(std::string(title).c_str(), std::string(message).c_str(), std::string(runtime::errorBoxOk).c_str());
+    waitForBox(page_error_box_state);
     page_error_box_close();
+    if (m_active)
+        m_active->takeFocus();
+}
+
+void WebRuntime::waitForBox(int (*state)())
+{
+    // Placed again each round: a new size of the display wakes the loop.
+    while (!hasEnded() && state() == 0) {
+        int displayWidth = 0, displayHeight = 0, outerWidth = 0;
+        page_box_measure(&displayWidth, &displayHeight, &outerWidth);
+        const runtime::BoxPlace place = runtime::inputBoxPlace(displayWidth, displayHeight, outerWidth);
+        page_box_move(place.left, place.top);
+        pumpOnce();
+    }
 }
 
 int WebRuntime::runLoop()
@@ -81,8 +87,8 @@ void WebRuntime::endNow(int)
 {
     m_timers.stopAll();
     for (const auto &[id, window] : m_windows)
-        window->leaveScreen();
-    page_game_over("La partie est terminée.", "Rejouer");
+        window->hide();
+    page_game_over(std::string(runtime::gameOverMessage).c_str(), std::string(runtime::playAgain).c_str());
 }
 
 std::unique_ptr<runtime::Picture> WebRuntime::decodePicture(std::span<const unsigned char> file,
@@ -105,11 +111,31 @@ int WebRuntime::sharpPicture(PictureId id)
     return *handle;
 }
 
-void WebRuntime::forget(int window)
+void WebRuntime::activate(WebWindow &window)
 {
-    if (const auto found = m_windows.find(window); found != m_windows.end())
-        m_timers.forget(found->second);
-    m_windows.erase(window);
+    m_active = &window;
+    m_activation.activated(&window);
+    page_window_activate(window.id());
+}
+
+void WebRuntime::leaving(WebWindow &window)
+{
+    if (m_active != &window)
+        return;
+    m_active = m_activation.next(&window, [](WebWindow *w) { return w->isVisible(); });
+    if (m_active) {
+        activate(*m_active);
+        m_active->takeFocus();
+    }
+}
+
+void WebRuntime::forget(WebWindow &window)
+{
+    m_timers.forget(&window);
+    m_activation.forget(&window);
+    m_windows.erase(window.id());
+    if (m_active == &window)
+        m_active = nullptr;
 }
 
 bool WebRuntime::deliverInput()
@@ -130,6 +156,11 @@ bool WebRuntime::deliverInput()
         press.control = detail & 1024;
         press.repeat = detail & 2048;
         found->second->key(press);
+    } else if (kind == 4) {
+        if (found->second != m_active && found->second->isVisible()) {
+            activate(*found->second);
+            found->second->takeFocus();
+        }
     } else {
         found->second->closedByPlayer();
     }

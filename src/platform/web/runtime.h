@@ -1,6 +1,6 @@
 #pragma once
 
-// The runtime for web browsers: the page is the desktop (desktop.js draws it),
+// The runtime for web browsers: the page is the desktop (page.h),
 // and this side keeps the game's message loop. The loop delivers the player's
 // input and the windows' timers one at a time, then gives the page back to
 // the browser until the next is due (Asyncify pauses the program's stack
@@ -9,6 +9,7 @@
 // its timers ticking.
 
 #include "resources/picture_id.h"
+#include "runtime/activation_order.h"
 #include "runtime/runtime.h"
 #include "runtime/timer_schedule.h"
 
@@ -51,7 +52,11 @@ public:
 
     // For the windows: their timers, counting from when they are added.
     runtime::TimerSchedule &timers() { return m_timers; }
-    void forget(int window);
+    // A window in front and active; one leaving the screen, which hands the
+    // activation to the one last active before it; one destroyed.
+    void activate(WebWindow &window);
+    void leaving(WebWindow &window);
+    void forget(WebWindow &window);
 
 protected:
     std::string askInputBox(std::string_view prompt, std::string_view title) override;
@@ -76,12 +81,15 @@ private:
 
     bool deliverInput();
     bool fireDueTimer();
+    // Places the open box as the core places the input box, and runs the loop until it is answered.
+    void waitForBox(int (*state)());
 
     std::string m_title;
     std::map<int, WebWindow *> m_windows;
+    runtime::ActivationOrder<WebWindow> m_activation;
+    WebWindow *m_active = nullptr;
     runtime::TimerSchedule m_timers; // on the page's clock
     std::function<void()> m_loopHook;
-
 };
 
 } // namespace tolvane::web

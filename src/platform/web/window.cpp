@@ -7,6 +7,7 @@
 #include "platform/web/runtime.h"
 #include "resources/control_rules.h"
 #include "resources/picture_scale.h"
+#include "runtime/accessibility.h"
 #include "runtime/checks.h"
 #include "runtime/runtime_error.h"
 
@@ -23,8 +24,6 @@ namespace {
 
 // The page's CSS pixels are the game's 96-dpi pixels: the browser scales them for its display.
 int pixels(double twips) { return pixelsFromTwips(twips); }
-
-std::string descriptionOf(PictureId id) { return id == PictureId::None ? std::string() : std::string(pictureInfo(id).description); }
 
 // The menu bar's items, as the page numbers them (page.h).
 constexpr int quitItem = -1;
@@ -57,7 +56,9 @@ WebWindow::WebWindow(WebRuntime &runtime, int id, const ScreenLayout &layout, ru
 
 WebWindow::~WebWindow()
 {
-    m_runtime.forget(m_id);
+    if (m_visible)
+        hide();
+    m_runtime.forget(*this);
     page_window_remove(m_id);
 }
 
@@ -97,6 +98,7 @@ void WebWindow::buildControls(runtime::PictureSource &pictures)
             break;
         case ControlKind::TextBox:
             page_text_box(m_id, id, box, left, top, width, height, font.c_str(), c.visible);
+            describe(i, {});
             break;
         case ControlKind::CommandButton: {
             page_button(m_id, id, box, left, top, width, height, font.c_str(), c.visible);
@@ -104,12 +106,12 @@ void WebWindow::buildControls(runtime::PictureSource &pictures)
             break;
         }
         case ControlKind::PictureBox:
-            page_picture_box(m_id, id, box, left, top, width, height, c.visible, pictureFor(pictures, c.picture),
-                             descriptionOf(c.picture).c_str());
+            page_picture_box(m_id, id, box, left, top, width, height, c.visible, pictureFor(pictures, c.picture));
+            describe(i, {});
             break;
         case ControlKind::Image:
-            page_image(m_id, id, box, left, top, width, height, c.visible,
-                       pictureFor(pictures, c.picture), c.stretch, descriptionOf(c.picture).c_str());
+            page_image(m_id, id, box, left, top, width, height, c.visible, pictureFor(pictures, c.picture));
+            describe(i, {});
             break;
         }
     }
@@ -119,6 +121,7 @@ void WebWindow::show()
 {
     page_window_show(m_id);
     m_visible = true;
+    m_runtime.activate(*this);
     apply(m_input.shown());
 }
 
@@ -126,9 +129,25 @@ void WebWindow::hide()
 {
     page_window_hide(m_id);
     m_visible = false;
+    m_runtime.leaving(*this);
 }
 
-void WebWindow::leaveScreen() { hide(); }
+void WebWindow::takeFocus()
+{
+    readPage();
+    focusOnPage(m_input.focus(), false);
+}
+
+void WebWindow::focusOnPage(std::optional<runtime::ControlIndex> control, bool select)
+{
+    page_focus(m_id, control ? int(*control) : -1, select);
+}
+
+void WebWindow::describe(runtime::ControlIndex control, std::string_view caption)
+{
+    const runtime::AccessibleControl read = runtime::accessibleControl(m_layout, control, caption);
+    page_accessible(m_id, int(control), read.name.c_str(), read.shortcut.value_or(std::string()).c_str());
+}
 
 void WebWindow::setLeft(float twips)
 {
@@ -151,6 +170,8 @@ void WebWindow::setCaption(runtime::ControlIndex control, std::string_view text)
     runtime::controlFor(m_layout, control, runtime::ControlProperty::Caption);
     const MarkedCaption caption = markCaption(text);
     page_caption(m_id, int(control), caption.before.c_str(), caption.letter.c_str(), caption.after.c_str());
+    if (m_layout.controls[control].kind == ControlKind::CommandButton)
+        describe(control, text);
     m_input.setCaption(control, text);
 }
 
@@ -171,14 +192,7 @@ bool WebWindow::controlVisible(runtime::ControlIndex index) const
 std::string WebWindow::text(runtime::ControlIndex textBox) const
 {
     runtime::controlFor(m_layout, textBox, runtime::ControlProperty::Text);
-    std::string text(64, '\0');
-    const int length = page_text(m_id, int(textBox), text.data(), int(text.size()) + 1);
-    if (length > int(text.size())) {
-        text.assign(std::size_t(length), '\0');
-        page_text(m_id, int(textBox), text.data(), length + 1);
-    }
-    text.resize(std::size_t(length));
-    return text;
+    return pageText([&](char *buffer, int size) { return page_text(m_id, int(textBox), buffer, size); });
 }
 
 void WebWindow::setTimerEnabled(runtime::ControlIndex timer, bool enabled)
@@ -189,8 +203,8 @@ void WebWindow::setTimerEnabled(runtime::ControlIndex timer, bool enabled)
 
 void WebWindow::readPage()
 {
-    const int focus = page_focused_control(m_id);
-    m_input.focusedByDesktop(focus < 0 ? std::nullopt : std::optional<runtime::ControlIndex>(focus));
+    if (const int focus = page_focused_control(m_id); focus != -2)
+        m_input.focusedByDesktop(focus < 0 ? std::nullopt : std::optional<runtime::ControlIndex>(focus));
     m_input.menuByDesktop(page_menu_open(m_id) != 0);
 }
 
@@ -198,7 +212,7 @@ void WebWindow::apply(const runtime::InputDecision &decision)
 {
     using Action = runtime::InputDecision::Action;
     if (decision.moveFocus)
-        page_focus(m_id, decision.focus ? int(*decision.focus) : -1);
+        focusOnPage(decision.focus, decision.selectAll);
     switch (decision.action) {
     case Action::Click:
         m_events.controlEvent(m_layout.controls[decision.control].name, "Click");

@@ -1,6 +1,6 @@
 #pragma once
 
-// A game window on the page: built from its layout by desktop.js, out of view
+// A game window on the page: built from its layout by windows.js and controls.js, out of view
 // until shown, its timers counting from its creation.
 
 #include "resources/screen_layout.h"
@@ -8,6 +8,8 @@
 #include "runtime/picture.h"
 #include "runtime/window.h"
 
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace tolvane::web {
@@ -35,8 +37,9 @@ public:
 
     int id() const { return m_id; }
     const ScreenLayout &layout() const { return m_layout; }
-    // Out of view at the game's end, for good.
-    void leaveScreen();
+    // The focus back where it was when the window was last active (the
+    // runtime made it active, or a box over it closed).
+    void takeFocus();
 
     // What the message loop hands the window. Each may end in its destruction.
     void clicked(int control); // a control's index, or a menu command (page.h)
@@ -46,8 +49,12 @@ public:
 
 private:
     void buildControls(runtime::PictureSource &pictures);
-    // The page's focus and menu, as the player may have left them with the mouse.
+    // The page's focus, where it is in this window, and its menu, as the
+    // player may have left them with the mouse.
     void readPage();
+    void focusOnPage(std::optional<runtime::ControlIndex> control, bool select);
+    // What a screen reader is told of the control.
+    void describe(runtime::ControlIndex control, std::string_view caption);
     void apply(const runtime::InputDecision &decision);
     int containerOf(runtime::ControlIndex control) const; // -1: the client area
     // The page's number of a picture for the screen's density: from 1.5

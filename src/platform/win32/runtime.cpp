@@ -218,12 +218,17 @@ void Win32Runtime::armClock()
 void CALLBACK Win32Runtime::clockRang(HWND clock, UINT, UINT_PTR, DWORD)
 {
     auto &runtime = *reinterpret_cast<Win32Runtime *>(GetWindowLongPtrW(clock, GWLP_USERDATA));
-    // One tick at a time: a machine that slept gets no burst of them.
-    const auto tick = runtime.m_timers.takeDue(now(), true);
-    // Armed before the tick goes out: its handler may wait in the input box, under which the others tick.
-    runtime.armClock();
-    if (tick)
+    // One tick at a time: a machine that slept gets no burst of them. Ticks
+    // due in the same millisecond come one after the other without a wake-up
+    // between them, as the timer messages of one moment do.
+    for (auto tick = runtime.m_timers.takeDue(now(), true); tick && !runtime.ended();) {
+        // Armed before the tick goes out: its handler may wait in the input box, under which the others tick.
+        runtime.armClock();
+        const double due = tick->due;
         static_cast<Win32Window *>(const_cast<void *>(tick->window))->timerTicked(tick->control);
+        const std::optional<double> next = runtime.m_timers.nextDue();
+        tick = next && *next - due < 1.0 ? runtime.m_timers.takeDue(now(), true) : std::nullopt;
+    }
 }
 
 Win32Window *Win32Runtime::windowOf(HWND handle) const

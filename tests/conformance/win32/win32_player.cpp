@@ -234,8 +234,16 @@ void Win32Player::type(std::string_view utf8)
     settle();
 }
 
-void Win32Player::clickAt(HWND hwnd, POINT client)
+void Win32Player::clickAt(HWND hwnd, POINT client, HWND reaches)
 {
+    // Sent once the point lies over the window where the desktop has it.
+    if (reaches) {
+        POINT inReached = client;
+        MapWindowPoints(hwnd, reaches, &inReached, 1);
+        const Clock::time_point until = Clock::now() + std::chrono::seconds(2);
+        while (!win32::testing::pointReaches(reaches, inReached) && Clock::now() < until)
+            settle(10);
+    }
     win32::testing::sendClick(hwnd, client);
     settle();
 }
@@ -248,7 +256,7 @@ void Win32Player::click(runtime::Window &window, runtime::ControlIndex control)
     RECT client;
     GetClientRect(w.handle(), &client);
     IntersectRect(&rect, &rect, &client);
-    clickAt(w.handle(), {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    clickAt(w.handle(), {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, w.handle());
 }
 
 void Win32Player::chooseMenu(runtime::Window &window, std::string_view item)
@@ -262,7 +270,9 @@ void Win32Player::chooseMenu(runtime::Window &window, std::string_view item)
         RECT rect{};
         if (!GetMenuItemRect(w.handle(), owner, position, &rect))
             return false;
-        clickAt(GetDesktopWindow(), {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+        // The menu bar lies on the window; an open menu's items, on its popup.
+        clickAt(GetDesktopWindow(), {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2},
+                owner == bar ? w.handle() : nullptr);
         return true;
     };
     if (sameName(item, menu.about)) {
@@ -302,7 +312,7 @@ void Win32Player::clickInputBoxButton(bool ok)
     const HWND button = GetDlgItem(m_runtime->inputBoxWindow(), ok ? IDOK : IDCANCEL);
     RECT rect;
     GetClientRect(button, &rect);
-    clickAt(button, {rect.right / 2, rect.bottom / 2});
+    clickAt(button, {rect.right / 2, rect.bottom / 2}, button);
 }
 
 void Win32Player::closeInputBox()

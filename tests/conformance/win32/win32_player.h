@@ -65,7 +65,8 @@ private:
     // Lets the input handed to the desktop, and whatever it set off, be
     // delivered; returns after `ms` at least.
     void settle(int ms = 0);
-    void clickAt(HWND hwnd, POINT client);
+    // A click at a point of `hwnd`, sent once it would reach `reaches` (none: at once).
+    void clickAt(HWND hwnd, POINT client, HWND reaches = nullptr);
     HWND errorBox() const;
 
     std::unique_ptr<win32::Win32Runtime> m_runtime;
