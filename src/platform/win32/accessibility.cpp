@@ -1,9 +1,8 @@
 #include "platform/win32/accessibility.h"
 
+#include "platform/win32/accessible_base.h"
 #include "platform/win32/accessible_reading.h"
 #include "platform/win32/window.h"
-
-#include <oleacc.h>
 
 #include <algorithm>
 #include <atomic>
@@ -19,54 +18,11 @@ constexpr ControlIndex self = Win32Window::none;
 
 LONG childId(ControlIndex control) { return static_cast<LONG>(control + 1); }
 
-// oleacc.dll and its texts' allocator come in with the first query: a player
-// without assistive technology never loads them.
-struct Oleacc {
-    decltype(&LresultFromObject) lresultFromObject = nullptr;
-    decltype(&AccessibleObjectFromWindow) objectFromWindow = nullptr;
-    decltype(&SysAllocStringLen) allocString = nullptr;
-};
-
-template <typename Function> Function exported(HMODULE library, const char *name)
-{
-    // Through the generic function type, which any function pointer converts from.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
-}
-
-const Oleacc &oleacc()
-{
-    static const Oleacc loaded = [] {
-        Oleacc functions;
-        HMODULE library = LoadLibraryW(L"oleacc.dll");
-        HMODULE automation = LoadLibraryW(L"oleaut32.dll");
-        if (library && automation) {
-            functions.lresultFromObject = exported<decltype(&LresultFromObject)>(library, "LresultFromObject");
-            functions.objectFromWindow =
-                exported<decltype(&AccessibleObjectFromWindow)>(library, "AccessibleObjectFromWindow");
-            functions.allocString = exported<decltype(&SysAllocStringLen)>(automation, "SysAllocStringLen");
-        }
-        return functions;
-    }();
-    return loaded;
-}
-
-BSTR copy(std::wstring_view text) { return oleacc().allocString(text.data(), static_cast<UINT>(text.size())); }
-
-void clear(VARIANT *variant) { variant->vt = VT_EMPTY; }
-
-HRESULT give(const std::optional<std::wstring> &text, BSTR *out)
-{
-    if (!text)
-        return DISP_E_MEMBERNOTFOUND;
-    *out = copy(*text);
-    return S_OK;
-}
-
 // The client area of a game window, or one of its picture boxes, for MSAA.
 // Interface ids by __uuidof: MinGW's oleacc import library gives
 // IID_IAccessible as an import thunk, not the id, to whatever links it.
 // It holds the window by its handle: once the window is gone, every call fails.
-class AccessibleControls final : public IAccessible, public IEnumVARIANT {
+class AccessibleControls final : public AccessibleBase, public IEnumVARIANT {
 public:
     AccessibleControls(HWND hwnd, ControlIndex box) : m_hwnd(hwnd), m_box(box) {}
 
@@ -92,22 +48,6 @@ public:
         if (left == 0)
             delete this;
         return left;
-    }
-
-    // IDispatch: clients call IAccessible's methods directly.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override
-    {
-        if (!count)
-            return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *, EXCEPINFO *,
-                                     UINT *) override
-    {
-        return E_NOTIMPL;
     }
 
     // IAccessible
@@ -164,41 +104,11 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override
     {
-        if (!role)
-            return E_POINTER;
-        clear(role);
-        ControlIndex control;
-        if (HRESULT failed = resolve(child, control); FAILED(failed))
-            return failed;
-        role->vt = VT_I4;
-        role->lVal = reading::roleOf(*window(), control);
-        return S_OK;
+        return number(child, role, reading::roleOf);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override
     {
-        if (!state)
-            return E_POINTER;
-        clear(state);
-        ControlIndex control;
-        if (HRESULT failed = resolve(child, control); FAILED(failed))
-            return failed;
-        state->vt = VT_I4;
-        state->lVal = reading::stateOf(*window(), control, m_hwnd);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR *help) override
-    {
-        if (help)
-            *help = nullptr;
-        return DISP_E_MEMBERNOTFOUND;
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR *file, VARIANT, long *topic) override
-    {
-        if (file)
-            *file = nullptr;
-        if (topic)
-            *topic = 0;
-        return DISP_E_MEMBERNOTFOUND;
+        return number(child, state, [&](const Win32Window &w, ControlIndex c) { return reading::stateOf(w, c, m_hwnd); });
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR *shortcut) override
     {
@@ -212,26 +122,11 @@ public:
         Win32Window *w = window();
         if (!w)
             return CO_E_OBJNOTCONNECTED;
-        const HWND focused = GetFocus();
-        if (focused == m_hwnd) {
+        if (const std::optional<ControlIndex> focused = reading::focused(*w, m_box, m_hwnd)) {
             focus->vt = VT_I4;
-            focus->lVal = CHILDID_SELF;
-        } else if (m_box == self) {
-            for (ControlIndex c : reading::order(*w)) {
-                if (focused && w->controlWindow(w->layout().controls[c].name) == focused) {
-                    focus->vt = VT_I4;
-                    focus->lVal = childId(c);
-                }
-            }
+            focus->lVal = *focused == self ? CHILDID_SELF : childId(*focused);
         }
         return focus->vt == VT_EMPTY ? S_FALSE : S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT *selection) override
-    {
-        if (!selection)
-            return E_POINTER;
-        clear(selection);
-        return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR *action) override
     {
@@ -272,21 +167,11 @@ public:
             return failed;
         if (m_box != self)
             return S_FALSE;
-        const std::vector<ControlIndex> order = reading::order(*window());
-        const auto at = std::find(order.begin(), order.end(), from);
-        std::ptrdiff_t to = -1;
-        if (from == self && direction == NAVDIR_FIRSTCHILD && !order.empty())
-            to = 0;
-        else if (from == self && direction == NAVDIR_LASTCHILD && !order.empty())
-            to = static_cast<std::ptrdiff_t>(order.size()) - 1;
-        else if (from != self && at != order.end() && (direction == NAVDIR_NEXT || direction == NAVDIR_DOWN))
-            to = at + 1 == order.end() ? -1 : (at - order.begin()) + 1;
-        else if (from != self && at != order.end() && (direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP))
-            to = at == order.begin() ? -1 : (at - order.begin()) - 1;
-        if (to < 0)
+        const std::optional<ControlIndex> to = reading::neighbour(*window(), from, direction);
+        if (!to)
             return S_FALSE;
         end->vt = VT_I4;
-        end->lVal = childId(order[static_cast<std::size_t>(to)]);
+        end->lVal = childId(*to);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT *hit) override
@@ -319,13 +204,12 @@ public:
         Win32Window &w = *window();
         if (!reading::defaultActionOf(w, control))
             return DISP_E_MEMBERNOTFOUND;
-        if (!reading::inView(w, control) || !IsWindowVisible(w.handle()) || !IsWindowEnabled(w.handle()))
+        if (!w.input().shownInItsBoxes(control) || !IsWindowVisible(w.handle()) || !IsWindowEnabled(w.handle()))
             return E_FAIL;
         // Posted: the click may open a modal box, and the caller waits for this answer.
         PostMessageW(w.handle(), pressedByAssistiveTechnology, control, 0);
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override
     {
         ControlIndex control;
@@ -415,6 +299,19 @@ private:
         if (HRESULT failed = resolve(child, control); FAILED(failed))
             return failed;
         return give(read(*window(), control), out);
+    }
+
+    template <typename Read> HRESULT number(const VARIANT &child, VARIANT *out, Read read) const
+    {
+        if (!out)
+            return E_POINTER;
+        clear(out);
+        ControlIndex control;
+        if (HRESULT failed = resolve(child, control); FAILED(failed))
+            return failed;
+        out->vt = VT_I4;
+        out->lVal = read(*window(), control);
+        return S_OK;
     }
 
     std::atomic<ULONG> m_references{1};

@@ -8,12 +8,9 @@
 // focus can rest on it.
 //
 //   child id     a control's place in the layout + 1 (stable while the window lives)
-//   children     every control in view: by TabIndex, then the rest in layout order
-//   label        static text, named by its caption as drawn
-//   image        graphic, named by its picture's description; pressing it clicks it
-//   picture box  graphic, named by its picture's description
-//   text box     editable text, named "Réponse", its value the typed text
-//   button       push button, named by its caption; pressing it clicks it
+//   children     the core's reading order (runtime/accessibility.h)
+//   each child   the core's role, name, shortcut and default action; a text
+//                box's value is its typed text; pressing a child is a click
 
 #include "platform/win32/win32.h"
 #include "runtime/window.h"

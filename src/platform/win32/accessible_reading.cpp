@@ -2,14 +2,10 @@
 
 #include "platform/win32/text.h"
 #include "platform/win32/window.h"
-#include "resources/accelerator.h"
-#include "resources/control_rules.h"
-#include "resources/picture_id.h"
 
 #include <oleacc.h>
 
 #include <algorithm>
-#include <climits>
 
 namespace tolvane::win32::reading {
 
@@ -22,11 +18,6 @@ const ControlLayout &layoutOf(const Win32Window &window, ControlIndex control)
     return window.layout().controls[control];
 }
 
-bool isChildWindow(ControlKind kind)
-{
-    return kind == ControlKind::CommandButton || kind == ControlKind::TextBox || kind == ControlKind::PictureBox;
-}
-
 std::wstring textOf(HWND hwnd)
 {
     const int length = GetWindowTextLengthW(hwnd);
@@ -35,56 +26,37 @@ std::wstring textOf(HWND hwnd)
     return text;
 }
 
-// The caption as a screen reader says it: as drawn, without its "&".
-std::wstring spoken(const Win32Window &window, ControlIndex control)
+std::optional<std::wstring> widened(const std::optional<std::string> &text)
 {
-    return widen(tolvane::shownCaption(narrow(window.caption(control))).text);
+    return text ? std::optional(widen(*text)) : std::nullopt;
 }
 
 } // namespace
 
 std::vector<ControlIndex> order(const Win32Window &window)
 {
-    const auto controls = window.layout().controls;
-    std::vector<ControlIndex> read;
-    for (ControlIndex c = 0; c < controls.size(); ++c) {
-        if (controls[c].kind != ControlKind::Timer && inView(window, c))
-            read.push_back(c);
-    }
-    std::stable_sort(read.begin(), read.end(), [&](ControlIndex a, ControlIndex b) {
-        const int ka = controls[a].tabIndex < 0 ? INT_MAX : controls[a].tabIndex;
-        const int kb = controls[b].tabIndex < 0 ? INT_MAX : controls[b].tabIndex;
-        return ka < kb;
-    });
-    return read;
+    return runtime::readingOrder(window.layout(), window.input());
 }
 
-bool inView(const Win32Window &window, ControlIndex control)
+runtime::AccessibleControl told(const Win32Window &window, ControlIndex control)
 {
-    const auto controls = window.layout().controls;
-    for (ControlIndex at = control; at != self && at < controls.size();) {
-        if (!window.controlVisible(at))
-            return false;
-        at = controls[at].container.empty() ? self : window.indexOf(controls[at].container);
-    }
-    return true;
+    if (control == self)
+        return {};
+    return runtime::accessibleControl(window.layout(), control, narrow(window.caption(control)));
 }
 
 long roleOf(const Win32Window &window, ControlIndex control)
 {
-    if (control == self)
-        return ROLE_SYSTEM_CLIENT;
-    switch (layoutOf(window, control).kind) {
-    case ControlKind::Label:
+    switch (told(window, control).role) {
+    case runtime::AccessibleRole::StaticText:
         return ROLE_SYSTEM_STATICTEXT;
-    case ControlKind::TextBox:
+    case runtime::AccessibleRole::Field:
         return ROLE_SYSTEM_TEXT;
-    case ControlKind::CommandButton:
+    case runtime::AccessibleRole::Button:
         return ROLE_SYSTEM_PUSHBUTTON;
-    case ControlKind::PictureBox:
-    case ControlKind::Image:
+    case runtime::AccessibleRole::Graphic:
         return ROLE_SYSTEM_GRAPHIC;
-    case ControlKind::Timer:
+    case runtime::AccessibleRole::None:
         break;
     }
     return ROLE_SYSTEM_CLIENT;
@@ -92,23 +64,7 @@ long roleOf(const Win32Window &window, ControlIndex control)
 
 std::wstring nameOf(const Win32Window &window, ControlIndex control, HWND client)
 {
-    if (control == self)
-        return textOf(client);
-    const ControlLayout &layout = layoutOf(window, control);
-    switch (layout.kind) {
-    case ControlKind::Label:
-    case ControlKind::CommandButton:
-        return spoken(window, control);
-    case ControlKind::Image:
-    case ControlKind::PictureBox:
-        return layout.picture == PictureId::None ? std::wstring() : widen(pictureInfo(layout.picture).description);
-    case ControlKind::TextBox:
-        // What every answer box of the game is for.
-        return L"Réponse";
-    case ControlKind::Timer:
-        break;
-    }
-    return {};
+    return control == self ? textOf(client) : widen(told(window, control).name);
 }
 
 std::optional<std::wstring> valueOf(const Win32Window &window, ControlIndex control)
@@ -122,11 +78,11 @@ long stateOf(const Win32Window &window, ControlIndex control, HWND client)
 {
     const HWND own = control == self ? client : window.controlWindow(layoutOf(window, control).name);
     long state = 0;
-    if (control == self ? !IsWindowVisible(client) : !inView(window, control))
+    if (control == self ? !IsWindowVisible(client) : !window.input().shownInItsBoxes(control))
         state |= STATE_SYSTEM_INVISIBLE;
     if (control != self && layoutOf(window, control).kind == ControlKind::Label)
         state |= STATE_SYSTEM_READONLY;
-    if (own && (control == self || isChildWindow(layoutOf(window, control).kind))) {
+    if (own) { // a child window, or the client area
         state |= STATE_SYSTEM_FOCUSABLE;
         if (GetFocus() == own)
             state |= STATE_SYSTEM_FOCUSED;
@@ -168,33 +124,50 @@ RECT placeOf(const Win32Window &window, ControlIndex control, HWND client)
 
 std::optional<std::wstring> shortcutOf(const Win32Window &window, ControlIndex control)
 {
-    if (control == self || layoutOf(window, control).kind != ControlKind::CommandButton)
-        return std::nullopt;
-    const char letter = acceleratorOf(narrow(window.caption(control)));
-    if (!letter)
-        return std::nullopt;
-    return L"Alt+" + widen(std::string(1, letter));
+    return widened(told(window, control).shortcut);
 }
 
 std::optional<std::wstring> defaultActionOf(const Win32Window &window, ControlIndex control)
 {
-    if (control == self)
+    return widened(told(window, control).defaultAction);
+}
+
+std::optional<ControlIndex> neighbour(const Win32Window &window, ControlIndex from, long direction)
+{
+    const std::vector<ControlIndex> read = order(window);
+    if (read.empty())
         return std::nullopt;
-    switch (layoutOf(window, control).kind) {
-    case ControlKind::CommandButton:
-        return L"Appuyer";
-    case ControlKind::Image:
-        return L"Cliquer";
-    default:
+    if (from == self && direction == NAVDIR_FIRSTCHILD)
+        return read.front();
+    if (from == self && direction == NAVDIR_LASTCHILD)
+        return read.back();
+    const auto at = std::find(read.begin(), read.end(), from);
+    if (from == self || at == read.end())
         return std::nullopt;
+    if ((direction == NAVDIR_NEXT || direction == NAVDIR_DOWN) && at + 1 != read.end())
+        return at[1];
+    if ((direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP) && at != read.begin())
+        return at[-1];
+    return std::nullopt;
+}
+
+std::optional<ControlIndex> focused(const Win32Window &window, ControlIndex box, HWND client)
+{
+    const HWND focus = GetFocus();
+    if (focus && focus == client)
+        return self;
+    for (ControlIndex c : box == self ? order(window) : std::vector<ControlIndex>()) {
+        if (focus && window.controlWindow(layoutOf(window, c).name) == focus)
+            return c;
     }
+    return std::nullopt;
 }
 
 ControlIndex at(const Win32Window &window, POINT screen)
 {
     // Front to back, as the layout lists them.
     for (ControlIndex c = 0; c < window.layout().controls.size(); ++c) {
-        if (layoutOf(window, c).kind == ControlKind::Timer || !inView(window, c))
+        if (layoutOf(window, c).kind == ControlKind::Timer || !window.input().shownInItsBoxes(c))
             continue;
         const RECT rect = placeOf(window, c, window.handle());
         if (PtInRect(&rect, screen))

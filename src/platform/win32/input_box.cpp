@@ -3,6 +3,9 @@
 
 #include "platform/win32/input_box.h"
 
+#include "platform/win32/text.h"
+#include "runtime/input_box.h"
+
 #include <vector>
 
 namespace tolvane::win32 {
@@ -76,12 +79,11 @@ INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
         SetWindowTextW(dialog, state->title.c_str());
         SetDlgItemTextW(dialog, promptId, state->prompt.c_str());
         SendDlgItemMessageW(dialog, fieldId, EM_SETLIMITTEXT, 0, 0);
-        // Centred across the display, a third of the way down.
         RECT box;
         GetWindowRect(dialog, &box);
-        const int width = box.right - box.left;
-        SetWindowPos(dialog, HWND_TOP, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, GetSystemMetrics(SM_CYSCREEN) / 3,
-                     0, 0, SWP_NOSIZE);
+        const runtime::BoxPlace place =
+            runtime::inputBoxPlace(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), box.right - box.left);
+        SetWindowPos(dialog, HWND_TOP, place.left, place.top, 0, 0, SWP_NOSIZE);
         SetForegroundWindow(dialog);
         SetFocus(GetDlgItem(dialog, fieldId));
         return FALSE; // the focus is set
@@ -110,13 +112,13 @@ INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 bool runInputBox(HINSTANCE instance, HWND owner, const std::wstring &prompt, const std::wstring &title, HWND &open,
                  std::wstring &typed)
 {
-    // Dialog units of MS Sans Serif 8 pt: the prompt at the left, OK and
-    // Annuler at the right, the field across the bottom.
+    // Dialog units of MS Sans Serif 8 pt: the prompt at the left, the two
+    // buttons at the right, the field across the bottom.
     DialogTemplate dialog(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 262, 84, L"MS Sans Serif",
                           8, 4);
     dialog.item(SS_LEFT | SS_NOPREFIX, 0, 7, 7, 190, 46, promptId, 0x82, L"");
-    dialog.item(BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 204, 6, 52, 14, IDOK, 0x80, L"OK");
-    dialog.item(BS_PUSHBUTTON | WS_TABSTOP, 0, 204, 23, 52, 14, IDCANCEL, 0x80, L"Annuler");
+    dialog.item(BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 204, 6, 52, 14, IDOK, 0x80, widen(runtime::inputBoxOk).c_str());
+    dialog.item(BS_PUSHBUTTON | WS_TABSTOP, 0, 204, 23, 52, 14, IDCANCEL, 0x80, widen(runtime::inputBoxCancel).c_str());
     dialog.item(ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, 7, 62, 249, 12, fieldId, 0x81, L"");
 
     State state{open, prompt, title, typed};

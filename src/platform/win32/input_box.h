@@ -1,8 +1,8 @@
 #pragma once
 
-// The input box: a prompt, a title, an empty field, OK and Annuler, centred
-// across the display a third of the way down. Modal: it returns once closed,
-// true on OK with the field's text in `typed`. While it is open, `open` is
+// The input box: a prompt, a title, an empty field and the two buttons of
+// runtime/input_box.h, where runtime::inputBoxPlace puts it. Modal: it
+// returns once closed, true on OK with the field's text in `typed`. While it is open, `open` is
 // its window (End closes it from there) and `owner`, if any, is disabled; it
 // is active again once the box closes.
 

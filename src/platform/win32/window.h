@@ -57,6 +57,7 @@ public:
     HWND controlWindow(std::string_view name) const;
     RECT controlRect(std::string_view name) const;
     const std::wstring &caption(runtime::ControlIndex control) const { return m_controls.at(control).caption; }
+    const runtime::WindowInput &input() const { return m_input; }
     static Win32Window *owning(HWND handle);
 
     // A key for this window, before the focused control sees it: the core's
@@ -64,6 +65,9 @@ public:
     // focused text box reaches it. True when the message was used up; `this`
     // may be gone by then.
     bool handleKey(const MSG &message);
+
+    // A tick of one of its timers, from the runtime's schedule; `this` may be gone by its end.
+    void timerTicked(runtime::ControlIndex timer);
 
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -87,7 +91,6 @@ private:
         std::wstring caption;
         bool visible = true;
         const Win32Picture *picture = nullptr;
-        bool timerOn = false;
     };
 
     static COLORREF colourOf(const Colour &colour, int systemDefault);
@@ -110,8 +113,6 @@ private:
     // The control, once runtime::controlFor has found it and its property.
     const Control &checked(runtime::ControlIndex index, runtime::ControlProperty property) const;
     Control &checked(runtime::ControlIndex index, runtime::ControlProperty property);
-    void startTimers();
-    void stopTimers();
     void invalidate(const Control &control);
     runtime::ControlIndex hitTest(const Surface &surface, POINT point) const;
     void mouseButton(const Surface &surface, bool down, POINT point);
@@ -149,7 +150,7 @@ private:
     std::vector<std::unique_ptr<Surface>> m_surfaces; // [0]: the client area
     std::vector<Control> m_controls;                  // as in the layout
     runtime::WindowInput m_input;
-    bool m_menuTakesChar = false; // the next Alt character opens the menu bar's "&Jeu"
+    bool m_menuTakesChar = false; // the next Alt character opens the menu bar's game menu
     runtime::ControlIndex m_pressed = none;
 };
 

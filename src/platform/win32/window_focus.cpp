@@ -66,7 +66,7 @@ bool Win32Window::handleKey(const MSG &message)
 {
     if (message.message == WM_SYSCHAR) {
         // The Alt letters are taken at their key; the character of the one
-        // that opens "&Jeu" goes to the desktop's menu handling, which opens
+        // that opens the game menu goes to the desktop's menu handling, which opens
         // it and runs its loop, as Alt+Space's opens the system menu.
         const bool toMenu = std::exchange(m_menuTakesChar, false) || message.wParam == L' ';
         return !toMenu;
@@ -101,9 +101,7 @@ void Win32Window::apply(const runtime::InputDecision &decision)
     using Action = runtime::InputDecision::Action;
     if (decision.moveFocus) {
         focusOn(decision.focus);
-        // A text box reached by the keyboard has its text selected, as in a dialog.
-        if (decision.focus && decision.action == Action::Nothing &&
-            m_controls[*decision.focus].layout->kind == ControlKind::TextBox)
+        if (decision.focus && decision.selectAll)
             SendMessageW(m_controls[*decision.focus].hwnd, EM_SETSEL, 0, -1);
     }
     switch (decision.action) {

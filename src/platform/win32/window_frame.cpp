@@ -66,7 +66,10 @@ Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runt
         discard();
         throw;
     }
-    startTimers();
+    for (runtime::ControlIndex i = 0; i < m_controls.size(); ++i) {
+        if (layout.controls[i].kind == ControlKind::Timer)
+            runtime.addTimer(this, i, layout.controls[i].interval);
+    }
 }
 
 RECT Win32Window::outerFrame() const
@@ -109,7 +112,7 @@ void Win32Window::discard()
             SetWindowLongPtrW(surface->hwnd, GWLP_USERDATA, 0);
     }
     if (m_hwnd)
-        DestroyWindow(m_hwnd); // its timers, children and menu go with it
+        DestroyWindow(m_hwnd); // its children and menu go with it
     m_hwnd = nullptr;
 }
 
@@ -128,12 +131,11 @@ void Win32Window::buildMenuBar()
 
 void Win32Window::show()
 {
-    // Showing activates it, and its activation puts the focus where the rules say (WM_ACTIVATE).
-    m_input.shown();
+    const runtime::InputDecision focus = m_input.shown();
     ShowWindow(m_hwnd, SW_SHOW);
     BringWindowToTop(m_hwnd);
     SetForegroundWindow(m_hwnd);
-    focusOn(m_input.focus());
+    apply(focus); // once active; else its activation puts the focus there (WM_ACTIVATE)
     // A window shown while the input box waits (a timer's doing) stays behind it.
     if (HWND box = m_runtime.inputBoxWindow()) {
         SetWindowPos(box, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -177,6 +179,9 @@ void Win32Window::setTop(float twips)
 
 float Win32Window::width() const { return twipsFromPixels(m_outerWidth, m_dpi); }
 float Win32Window::height() const { return twipsFromPixels(m_outerHeight, m_dpi); }
+
+// The game itself drops a tick whose handler still waits in the input box.
+void Win32Window::timerTicked(runtime::ControlIndex timer) { deliver(m_layout.controls[timer].name, "Timer"); }
 
 void Win32Window::deliver(std::string_view control, std::string_view event)
 {
@@ -254,17 +259,10 @@ LRESULT Win32Window::handle(Surface &surface, UINT message, WPARAM wParam, LPARA
 
     switch (message) {
     case pressedByAssistiveTechnology:
-        if (wParam < m_controls.size() && m_controls[wParam].visible)
-            deliver(m_controls[wParam].layout->name, "Click"); // may destroy this window
+        // Taken as a click of the mouse; gone out of view since it was asked, it is not pressed.
+        if (wParam < m_controls.size() && m_input.shownInItsBoxes(wParam))
+            apply(m_input.click(wParam)); // may destroy this window
         return 0;
-    case WM_TIMER: {
-        const std::size_t index = wParam - firstControlId;
-        if (index >= m_controls.size() || !m_controls[index].timerOn)
-            return 0;
-        // The game itself drops a tick whose handler still waits in the name prompt.
-        deliver(m_controls[index].layout->name, "Timer");
-        return 0;
-    }
     case WM_DPICHANGED: {
         // Moved to a display of another scale: laid out again at its DPI,
         // where the desktop suggests.
