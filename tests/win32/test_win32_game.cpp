@@ -203,15 +203,32 @@ bool focusIn(HWND hwnd)
     return f && (f == hwnd || IsChild(hwnd, f));
 }
 
+std::string titleOf(HWND hwnd)
+{
+    wchar_t title[128] = {};
+    if (hwnd)
+        GetWindowTextW(hwnd, title, 128);
+    return hwnd ? "\"" + win32::narrow(title) + "\"" : std::string("none");
+}
+
 // Waits until the window is loaded, on view, in front and has the focus.
-HWND inFront(const std::string &name)
+// `byClick`: a player with a mouse who finds it on view but behind another
+// (an X window manager may hand the focus on late, to a window left before)
+// clicks its title bar, then waits again.
+HWND inFront(const std::string &name, bool byClick = false)
 {
     HWND hwnd = nullptr;
-    if (!waitFor([&] {
-            hwnd = windowOf(name);
-            return hwnd && IsWindowVisible(hwnd) && GetForegroundWindow() == hwnd && focusIn(hwnd);
-        })) {
-        fault(name + " did not come to the front");
+    const auto ready = [&] {
+        hwnd = windowOf(name);
+        return hwnd && IsWindowVisible(hwnd) && GetForegroundWindow() == hwnd && focusIn(hwnd);
+    };
+    if (byClick && !waitFor(ready, 2000ms) && hwnd && IsWindowVisible(hwnd)) {
+        RECT frame;
+        GetWindowRect(hwnd, &frame);
+        win32::testing::sendClick(GetDesktopWindow(), {frame.left + 40, frame.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2});
+    }
+    if (!waitFor(ready)) {
+        fault(name + " did not come to the front; in front: " + titleOf(GetForegroundWindow()));
         throw Abandon{};
     }
     return hwnd;
@@ -444,12 +461,12 @@ int wmain()
             HWND hwnd = windowOf(screen);
             if (GetForegroundWindow() != hwnd)
                 SetForegroundWindow(hwnd);
-            inFront(screen);
+            inFront(screen, true);
             click(childOf(screen, std::string(step.answerBox)));
             type("non");
             click(childOf(screen, std::string(step.answerButton)));
             const std::string verdict = screenName(step.miss.screen);
-            inFront(verdict);
+            inFront(verdict, true);
             checkPlaced(verdict);
             keys({{VK_SPACE}});
         }
