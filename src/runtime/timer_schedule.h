@@ -1,8 +1,7 @@
 #pragma once
 
-// The game's timers, for a runtime that does not leave them to its toolkit
-// (headless, web, Win32):
-// each counts from when it is added; an interval below 1 ms counts as 1 ms,
+// The game's timers, for the runtimes that keep them on one wake-up of
+// their own (headless, web, Qt): each counts from when it is added; an interval below 1 ms counts as 1 ms,
 // and one of 0 or less never ticks; a disabled timer is silent, and enabling
 // it again counts its interval afresh. Times are milliseconds on the
 // runtime's clock.

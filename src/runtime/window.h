@@ -32,7 +32,7 @@
 // input first, as desktops deliver timer messages only when no input waits;
 // Qt's loop may take either first): the game never counts on a tick coming
 // before the player's next input. (runtime/timer_schedule.h schedules the
-// timers of every runtime but Qt's.)
+// timers of every runtime but Win32's.)
 //
 // Focus and keys. The core decides them (runtime/input_rules.h: WindowInput);
 // a runtime passes each key and click up as it came and carries out the

@@ -12,8 +12,6 @@
 #include <shellscalingapi.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cmath>
 
 namespace tolvane::win32 {
 
@@ -35,11 +33,6 @@ void registerClass(HINSTANCE instance, const wchar_t *name, bool topLevel)
     RegisterClassExW(&windowClass);
 }
 
-double now()
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
 } // namespace
 
 Win32Runtime::Win32Runtime(HINSTANCE instance) : m_instance(instance)
@@ -50,13 +43,10 @@ Win32Runtime::Win32Runtime(HINSTANCE instance) : m_instance(instance)
     InitCommonControlsEx(&controls);
     registerClass(instance, L"TolvaneForm", true);
     registerClass(instance, L"TolvanePictureBox", false);
-    m_clock = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
-    SetWindowLongPtrW(m_clock, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Win32Runtime::~Win32Runtime()
 {
-    DestroyWindow(m_clock);
     UnregisterClassW(L"TolvaneForm", m_instance);
     UnregisterClassW(L"TolvanePictureBox", m_instance);
     if (m_comInitialised)
@@ -162,8 +152,6 @@ void Win32Runtime::endNow(int)
 {
     // Everything stops at once: the windows leave the screen, no timer ticks
     // again, and an open input box closes as on Cancel.
-    m_timers.stopAll();
-    armClock();
     for (Win32Window *window : m_windows)
         ShowWindow(window->handle(), SW_HIDE);
     if (m_inputBox)
@@ -183,52 +171,11 @@ void Win32Runtime::remove(Win32Window *window)
 {
     std::erase(m_windows, window);
     m_activated.forget(window);
-    m_timers.forget(window);
-    armClock();
 }
 
 Win32Window *Win32Runtime::lastActiveBut(Win32Window *leaving) const
 {
     return m_activated.next(leaving, [](Win32Window *w) { return w->isVisible() && IsWindowEnabled(w->handle()); });
-}
-
-void Win32Runtime::addTimer(Win32Window *window, runtime::ControlIndex timer, int interval)
-{
-    m_timers.add(window, timer, interval, now());
-    armClock();
-}
-
-void Win32Runtime::setTimerEnabled(Win32Window *window, runtime::ControlIndex timer, bool enabled)
-{
-    m_timers.setEnabled(window, timer, enabled, now());
-    armClock();
-}
-
-void Win32Runtime::armClock()
-{
-    const std::optional<double> due = m_timers.nextDue();
-    if (!due) {
-        KillTimer(m_clock, 1);
-        return;
-    }
-    const double wait = std::clamp(std::ceil(*due - now()), double(USER_TIMER_MINIMUM), double(USER_TIMER_MAXIMUM));
-    SetTimer(m_clock, 1, static_cast<UINT>(wait), clockRang);
-}
-
-void CALLBACK Win32Runtime::clockRang(HWND clock, UINT, UINT_PTR, DWORD)
-{
-    auto &runtime = *reinterpret_cast<Win32Runtime *>(GetWindowLongPtrW(clock, GWLP_USERDATA));
-    // One tick at a time: a machine that slept gets no burst of them. Ticks
-    // due in the same millisecond come one after the other without a wake-up
-    // between them, as the timer messages of one moment do.
-    for (auto tick = runtime.m_timers.takeDue(now(), true); tick && !runtime.ended();) {
-        // Armed before the tick goes out: its handler may wait in the input box, under which the others tick.
-        runtime.armClock();
-        const double due = tick->due;
-        static_cast<Win32Window *>(const_cast<void *>(tick->window))->timerTicked(tick->control);
-        const std::optional<double> next = runtime.m_timers.nextDue();
-        tick = next && *next - due < 1.0 ? runtime.m_timers.takeDue(now(), true) : std::nullopt;
-    }
 }
 
 Win32Window *Win32Runtime::windowOf(HWND handle) const

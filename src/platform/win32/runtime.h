@@ -7,7 +7,6 @@
 #include "platform/win32/win32.h"
 #include "runtime/activation_order.h"
 #include "runtime/runtime.h"
-#include "runtime/timer_schedule.h"
 
 #include <vector>
 
@@ -50,9 +49,6 @@ public:
     void activated(Win32Window *window) { m_activated.activated(window); }
     // The game's window on view that was active last, other than `leaving`.
     Win32Window *lastActiveBut(Win32Window *leaving) const;
-    // The windows' timers, by the core's schedule on a steady clock in ms.
-    void addTimer(Win32Window *window, runtime::ControlIndex timer, int interval);
-    void setTimerEnabled(Win32Window *window, runtime::ControlIndex timer, bool enabled);
 
 protected:
     std::string askInputBox(std::string_view prompt, std::string_view title) override;
@@ -64,11 +60,6 @@ private:
     // One message through the game's keys (Win32Window::handleKey) and on to
     // its window; run() is a loop of these.
     void dispatch(MSG &message);
-    // One wake-up for the tick due next: a SetTimer of a message-only window,
-    // whose WM_TIMER every message loop of the thread dispatches (the input
-    // box's and the menus' too), and only once no input waits.
-    void armClock();
-    static void CALLBACK clockRang(HWND clock, UINT, UINT_PTR, DWORD);
 
     HINSTANCE m_instance;
     bool m_comInitialised = false;
@@ -76,8 +67,6 @@ private:
     std::vector<Win32Window *> m_windows;
     runtime::ActivationOrder<Win32Window> m_activated;
     HWND m_inputBox = nullptr;
-    HWND m_clock = nullptr;
-    runtime::TimerSchedule m_timers;
 };
 
 } // namespace tolvane::win32

@@ -66,8 +66,6 @@ public:
     // may be gone by then.
     bool handleKey(const MSG &message);
 
-    // A tick of one of its timers, from the runtime's schedule; `this` may be gone by its end.
-    void timerTicked(runtime::ControlIndex timer);
 
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -91,6 +89,7 @@ private:
         std::wstring caption;
         bool visible = true;
         const Win32Picture *picture = nullptr;
+        bool timerOn = false;
     };
 
     static COLORREF colourOf(const Colour &colour, int systemDefault);
@@ -113,6 +112,7 @@ private:
     // The control, once runtime::controlFor has found it and its property.
     const Control &checked(runtime::ControlIndex index, runtime::ControlProperty property) const;
     Control &checked(runtime::ControlIndex index, runtime::ControlProperty property);
+    void startTimers();
     void invalidate(const Control &control);
     runtime::ControlIndex hitTest(const Surface &surface, POINT point) const;
     void mouseButton(const Surface &surface, bool down, POINT point);

@@ -240,8 +240,22 @@ std::string Win32Window::text(runtime::ControlIndex textBox) const
 
 void Win32Window::setTimerEnabled(runtime::ControlIndex timer, bool enabled)
 {
-    checked(timer, runtime::ControlProperty::Enabled);
-    m_runtime.setTimerEnabled(this, timer, enabled);
+    Control &c = checked(timer, runtime::ControlProperty::Enabled);
+    if (c.timerOn == enabled)
+        return;
+    const UINT_PTR id = firstControlId + timer;
+    if (c.layout->interval <= 0)
+        return; // never ticks
+    c.timerOn = enabled ? SetTimer(m_hwnd, id, static_cast<UINT>(c.layout->interval), nullptr) != 0
+                        : (KillTimer(m_hwnd, id), false);
+}
+
+void Win32Window::startTimers()
+{
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (m_controls[i].layout->kind == ControlKind::Timer)
+            setTimerEnabled(i, true);
+    }
 }
 
 void Win32Window::invalidate(const Control &control)

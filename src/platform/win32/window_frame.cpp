@@ -66,10 +66,7 @@ Win32Window::Win32Window(Win32Runtime &runtime, const ScreenLayout &layout, runt
         discard();
         throw;
     }
-    for (runtime::ControlIndex i = 0; i < m_controls.size(); ++i) {
-        if (layout.controls[i].kind == ControlKind::Timer)
-            runtime.addTimer(this, i, layout.controls[i].interval);
-    }
+    startTimers();
 }
 
 RECT Win32Window::outerFrame() const
@@ -112,7 +109,7 @@ void Win32Window::discard()
             SetWindowLongPtrW(surface->hwnd, GWLP_USERDATA, 0);
     }
     if (m_hwnd)
-        DestroyWindow(m_hwnd); // its children and menu go with it
+        DestroyWindow(m_hwnd); // its timers, children and menu go with it
     m_hwnd = nullptr;
 }
 
@@ -180,8 +177,6 @@ void Win32Window::setTop(float twips)
 float Win32Window::width() const { return twipsFromPixels(m_outerWidth, m_dpi); }
 float Win32Window::height() const { return twipsFromPixels(m_outerHeight, m_dpi); }
 
-// The game itself drops a tick whose handler still waits in the input box.
-void Win32Window::timerTicked(runtime::ControlIndex timer) { deliver(m_layout.controls[timer].name, "Timer"); }
 
 void Win32Window::deliver(std::string_view control, std::string_view event)
 {
@@ -263,6 +258,14 @@ LRESULT Win32Window::handle(Surface &surface, UINT message, WPARAM wParam, LPARA
         if (wParam < m_controls.size() && m_input.shownInItsBoxes(wParam))
             apply(m_input.click(wParam)); // may destroy this window
         return 0;
+    case WM_TIMER: {
+        const std::size_t index = wParam - firstControlId;
+        if (index >= m_controls.size() || !m_controls[index].timerOn)
+            return 0;
+        // The game itself drops a tick whose handler still waits in the name prompt.
+        deliver(m_controls[index].layout->name, "Timer");
+        return 0;
+    }
     case WM_DPICHANGED: {
         // Moved to a display of another scale: laid out again at its DPI,
         // where the desktop suggests.
